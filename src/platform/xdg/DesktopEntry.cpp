@@ -101,6 +101,8 @@ QStringList SplitExec(const DesktopEntry& entry)
                 quoted = false;
             } else if (c == QLatin1Char('\\') && i + 1 < exec.size()) {
                 current += exec.at(++i);
+            } else if (c == QLatin1Char('%') && i + 1 < exec.size() && exec.at(i + 1) == QLatin1Char('%')) {
+                current += exec.at(++i);
             } else {
                 current += c;
             }
