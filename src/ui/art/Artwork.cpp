@@ -403,15 +403,36 @@ void DrawSearch(QPainter& p)
     Paint(p, lens, kSteel);
 }
 
-// Two cards, a and b, with arrows carrying each into the other's place.
+// Two cards, a and b, with arrows carrying each into the other's place. The arrows turn square corners so
+// they stay on the pixel grid; curved ones smear into blobs at this size.
 void DrawReplaceText(QPainter& p)
 {
     Paint(p, Box(0.5, 0.5, 7.5, 7.5), kPaper);
     PixelLetter(p, 2, 2, {".##.", "...#", ".###", "#..#", ".###"}, kInk);
     Paint(p, Box(8.5, 8.5, 15.5, 15.5), kPaper);
     PixelLetter(p, 10, 10, {"#...", "#...", "###.", "#..#", "###."}, kInk);
-    Paint(p, ArcArrowShape({8.0, 8.0}, 5.5, 82.0, -54.0, 1.8, 2.6, 3.0), kBlue);
-    Paint(p, ArcArrowShape({8.0, 8.0}, 5.5, 262.0, -54.0, 1.8, 2.6, 3.0), kGreen);
+    Paint(p,
+          Polygon({{8.5, 2.5},
+                   {13.5, 2.5},
+                   {13.5, 5.5},
+                   {15.5, 5.5},
+                   {12.5, 8.5},
+                   {9.5, 5.5},
+                   {11.5, 5.5},
+                   {11.5, 4.5},
+                   {8.5, 4.5}}),
+          kBlue);
+    Paint(p,
+          Polygon({{7.5, 13.5},
+                   {2.5, 13.5},
+                   {2.5, 10.5},
+                   {0.5, 10.5},
+                   {3.5, 7.5},
+                   {6.5, 10.5},
+                   {4.5, 10.5},
+                   {4.5, 11.5},
+                   {7.5, 11.5}}),
+          kGreen);
 }
 
 void DrawCleanUp(QPainter& p)
@@ -429,8 +450,8 @@ void DrawCleanUp(QPainter& p)
 
 void DrawRefresh(QPainter& p)
 {
-    Paint(p, ArcArrowShape({8.0, 8.0}, 5.0, 165.0, -125.0, 2.5, 3.0, 3.5), kGreen);
-    Paint(p, ArcArrowShape({8.0, 8.0}, 5.0, 345.0, -125.0, 2.5, 3.0, 3.5), kGreen);
+    Paint(p, ArcArrowShape({8.0, 8.0}, 5.2, 170.0, -120.0, 2.2, 3.0, 3.4), kGreen);
+    Paint(p, ArcArrowShape({8.0, 8.0}, 5.2, 350.0, -120.0, 2.2, 3.0, 3.4), kGreen);
 }
 
 void DrawArrowUp(QPainter& p)
@@ -464,11 +485,11 @@ void DrawStarOutline(QPainter& p)
 
 void DrawRefreshIconCache(QPainter& p)
 {
-    Paint(p, Box(0.5, 0.5, 12.5, 10.5), kSky);
-    Fill(p, Polygon({{1.0, 10.0}, {1.0, 7.0}, {4.0, 4.5}, {8.0, 8.0}, {12.0, 5.5}, {12.0, 10.0}}),
+    Paint(p, Box(0.5, 0.5, 11.5, 9.5), kSky);
+    Fill(p, Polygon({{1.0, 9.0}, {1.0, 6.0}, {3.5, 4.0}, {7.0, 7.0}, {11.0, 4.5}, {11.0, 9.0}}),
          QColor(0x4c, 0xa8, 0x38));
-    Fill(p, Circle({9.0, 3.5}, 1.4), QColor(0xff, 0xe0, 0x40));
-    Badge(p, ArcArrowShape({11.5, 11.5}, 3.2, 45.0, -240.0, 2.0, 2.4, 2.6), kGreen);
+    Fill(p, Circle({8.0, 3.0}, 1.3), QColor(0xff, 0xe0, 0x40));
+    Badge(p, ArcArrowShape({11.5, 11.5}, 3.3, 60.0, -260.0, 2.2, 2.6, 3.0), kGreen);
 }
 
 void DrawPlusSign(QPainter& p)
