@@ -12,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <initializer_list>
+#include <numbers>
 
 namespace Artwork {
 namespace {
@@ -19,7 +20,7 @@ namespace {
 // Every toolbar picture is drawn on a 16 by 16 grid. Outlines run along half-pixel lines so a one-pixel pen
 // covers whole pixels, which keeps edges sharp at 16 and exactly doubled at 32.
 constexpr qreal kGrid = 16.0;
-constexpr qreal kPi = 3.14159265358979323846;
+constexpr qreal kPi = std::numbers::pi;
 
 // A fill colour with the darker colour of its one-pixel outline; the outline is what lets a picture read on
 // both light and dark toolbars.
@@ -195,7 +196,8 @@ void Badge(QPainter& p, const QPainterPath& path, const Ink& ink)
 }
 
 // Tiny letters set pixel by pixel, so they stay sharp and need no installed font; '#' marks a lit pixel.
-void PixelLetter(QPainter& p, int left, int top, std::initializer_list<const char*> rows, const QColor& colour)
+void PixelLetter(QPainter& p, int left, int top, std::initializer_list<const char*> rows,
+                 const QColor& colour)
 {
     int y = top;
     for (const char* row : rows) {
@@ -240,6 +242,12 @@ QPainterPath ArrowShape(QPointF from, QPointF to, qreal shaft, qreal head, qreal
     t.translate(from.x(), from.y());
     t.rotateRadians(std::atan2(to.y() - from.y(), to.x() - from.x()));
     return t.map(local);
+}
+
+// A straight bar of half width `half`, for handles.
+QPainterPath Bar(QPointF from, QPointF to, qreal half)
+{
+    return ArrowShape(from, to, half, half, 0.0);
 }
 
 // A thick arc around `c` with an arrow head at its end; angles in degrees, counter-clockwise from three
@@ -325,10 +333,8 @@ void DrawSettings(QPainter& p)
     for (int i = 0; i < teeth; ++i) {
         const qreal a = i * 2 * kPi / teeth;
         const qreal step = kPi / teeth;
-        for (auto [r, da] : {std::pair{5.4, -step * 0.72},
-                             std::pair{7.5, -step * 0.42},
-                             std::pair{7.5, step * 0.42},
-                             std::pair{5.4, step * 0.72}})
+        for (auto [r, da] : {std::pair{5.4, -step * 0.72}, std::pair{7.5, -step * 0.42},
+                             std::pair{7.5, step * 0.42}, std::pair{5.4, step * 0.72}})
             rim << QPointF(c.x() + r * std::cos(a + da), c.y() + r * std::sin(a + da));
     }
     QPainterPath gear;
@@ -361,7 +367,7 @@ void DrawNewShortcut(QPainter& p)
 
 void DrawBlankPage(QPainter& p)
 {
-    Page(p, 2.5, 0.5, 13.5, 15.5);
+    Page(p, 2.5, 0.5, 13.5, 15.5, false);
 }
 
 void DrawEditShortcut(QPainter& p)
@@ -375,7 +381,7 @@ void DrawDeleteShortcut(QPainter& p)
     Paint(p, CrossShape({8.0, 8.0}, 6.5, 3.0), kRed);
 }
 
-void DrawDeleteFile(QPainter& p)
+void DrawPhysicalDelete(QPainter& p)
 {
     TrashCanShape(p);
     Badge(p, Circle({12.0, 12.0}, 3.5), kRed);
@@ -391,7 +397,7 @@ void DrawTrashCan(QPainter& p)
 void DrawSearch(QPainter& p)
 {
     Page(p, 1.5, 0.5, 10.5, 12.5);
-    Paint(p, ArrowShape({9.0, 9.0}, {15.2, 15.2}, 1.4, 1.4, 0.01), kWood);
+    Paint(p, Bar({9.0, 9.0}, {15.2, 15.2}, 1.4), kWood);
     QPainterPath lens = Circle({8.0, 8.0}, 4.5);
     lens.addEllipse(QPointF(8.0, 8.0), 3.0, 3.0);
     QRadialGradient glass(QPointF(7.0, 7.0), 3.5);
@@ -437,21 +443,22 @@ void DrawReplaceText(QPainter& p)
 
 void DrawCleanUp(QPainter& p)
 {
-    Paint(p, ArrowShape({7.0, 9.0}, {15.3, 0.7}, 0.9, 0.9, 0.01), kWood);
+    Paint(p, Bar({8.0, 8.0}, {15.3, 0.7}, 0.9), kWood);
+    // The head is drawn standing upright, then tipped over to sweep towards the bottom left.
     p.save();
-    p.translate(6.0, 10.0);
+    p.translate(7.0, 9.0);
     p.rotate(45.0);
-    Paint(p, Polygon({{-2.0, -1.0}, {2.0, -1.0}, {4.2, 7.0}, {-4.2, 7.0}}), kStraw);
-    for (qreal x = -2.0; x <= 2.0; x += 2.0)
-        Line(p, {x * 0.7, 1.0}, {x * 1.4, 6.5}, kStraw.line.lighter(140));
-    Paint(p, Box(-2.2, -1.5, 2.2, 0.5), kRed);
+    Paint(p, Polygon({{-1.8, -0.5}, {1.8, -0.5}, {3.6, 6.0}, {-3.6, 6.0}}), kStraw);
+    for (qreal x = -1.8; x <= 1.8; x += 1.8)
+        Line(p, {x * 0.6, 1.5}, {x * 1.3, 5.5}, kStraw.line.lighter(140));
+    Paint(p, Box(-2.0, -1.2, 2.0, 0.8), kRed);
     p.restore();
 }
 
 void DrawRefresh(QPainter& p)
 {
-    Paint(p, ArcArrowShape({8.0, 8.0}, 5.2, 170.0, -120.0, 2.2, 3.0, 3.4), kGreen);
-    Paint(p, ArcArrowShape({8.0, 8.0}, 5.2, 350.0, -120.0, 2.2, 3.0, 3.4), kGreen);
+    Paint(p, ArcArrowShape({8.0, 8.0}, 5.0, 160.0, -110.0, 2.4, 3.5, 3.5), kGreen);
+    Paint(p, ArcArrowShape({8.0, 8.0}, 5.0, 340.0, -110.0, 2.4, 3.5, 3.5), kGreen);
 }
 
 void DrawArrowUp(QPainter& p)
@@ -489,7 +496,7 @@ void DrawRefreshIconCache(QPainter& p)
     Fill(p, Polygon({{1.0, 9.0}, {1.0, 6.0}, {3.5, 4.0}, {7.0, 7.0}, {11.0, 4.5}, {11.0, 9.0}}),
          QColor(0x4c, 0xa8, 0x38));
     Fill(p, Circle({8.0, 3.0}, 1.3), QColor(0xff, 0xe0, 0x40));
-    Badge(p, ArcArrowShape({11.5, 11.5}, 3.3, 60.0, -260.0, 2.2, 2.6, 3.0), kGreen);
+    Badge(p, ArcArrowShape({11.5, 11.5}, 3.0, 90.0, -230.0, 2.2, 3.0, 3.0), kGreen);
 }
 
 void DrawPlusSign(QPainter& p)
@@ -522,13 +529,37 @@ void DrawExit(QPainter& p)
 
 using Glyph = void (*)(QPainter&);
 
+// The toolbar's image list order; the index is what the menus and toolbar store.
 constexpr std::array<Glyph, ToolbarPictureCount> kGlyphs{
-    DrawNewGroup,     DrawDeleteGroup,  DrawRenameGroup,   DrawReorderGroups,    DrawSettings,
-    DrawStartupList,  DrawAbout,        DrawNewShortcut,   DrawBlankPage,        DrawEditShortcut,
-    DrawDeleteShortcut, DrawDeleteFile, DrawTrashCan,      DrawSearch,           DrawReplaceText,
-    DrawCleanUp,      DrawRefresh,      DrawArrowUp,       DrawArrowDown,        DrawOpenFolder,
-    DrawClosedFolder, DrawStarOutline,  DrawRefreshIconCache, DrawPlusSign,      DrawMinusSign,
-    DrawCheckMark,    DrawFavourites,   DrawExit};
+    DrawNewGroup,         // 0
+    DrawDeleteGroup,      // 1
+    DrawRenameGroup,      // 2
+    DrawReorderGroups,    // 3
+    DrawSettings,         // 4
+    DrawStartupList,      // 5
+    DrawAbout,            // 6
+    DrawNewShortcut,      // 7
+    DrawBlankPage,        // 8
+    DrawEditShortcut,     // 9
+    DrawDeleteShortcut,   // 10
+    DrawPhysicalDelete,   // 11
+    DrawTrashCan,         // 12
+    DrawSearch,           // 13
+    DrawReplaceText,      // 14
+    DrawCleanUp,          // 15
+    DrawRefresh,          // 16
+    DrawArrowUp,          // 17
+    DrawArrowDown,        // 18
+    DrawOpenFolder,       // 19
+    DrawClosedFolder,     // 20
+    DrawStarOutline,      // 21
+    DrawRefreshIconCache, // 22
+    DrawPlusSign,         // 23
+    DrawMinusSign,        // 24
+    DrawCheckMark,        // 25
+    DrawFavourites,       // 26
+    DrawExit,             // 27
+};
 
 // --- Application emblem ----------------------------------------------------------------------------------
 
@@ -539,56 +570,67 @@ QImage Blank(int size)
     return image;
 }
 
-// The emblem is a white K over a grid of launch tiles on a warm rounded square. Below 32 pixels the tiles
-// would only smear, so the small drawing keeps the square and a heavier K on the 16 grid.
+// The emblem is a white K over a grid of launch tiles on a warm rounded square, the K's upper arm swept back
+// like a kestrel's wing. At 16 pixels the tiles and the curve would only smear, so the smallest drawing keeps
+// the square, a straight-armed K on the 16 grid and the one lit tile.
 void DrawEmblem(QPainter& p, int size)
 {
-    const bool small = size < 32;
+    const bool small = size < 22;
     const qreal unit = small ? kGrid : 32.0;
+    const qreal pixel = unit / size;
     p.scale(size / unit, size / unit);
 
-    const QRectF square(0.5, 0.5, unit - 1.0, unit - 1.0);
+    const QRectF square(pixel / 2, pixel / 2, unit - pixel, unit - pixel);
     QLinearGradient warm(square.topLeft(), square.bottomRight());
-    warm.setColorAt(0.0, QColor(0xff, 0xb8, 0x3a));
-    warm.setColorAt(1.0, QColor(0xe0, 0x4a, 0x14));
+    warm.setColorAt(0.0, QColor(0xff, 0xbc, 0x40));
+    warm.setColorAt(1.0, QColor(0xe2, 0x4c, 0x12));
     p.setBrush(warm);
-    p.setPen(QPen(QColor(0x8a, 0x28, 0x06), 1.0));
-    const qreal radius = small ? 3.0 : 6.0;
+    p.setPen(QPen(QColor(0x86, 0x26, 0x04), pixel));
+    const qreal radius = unit * 0.19;
     p.drawRoundedRect(square, radius, radius);
 
+    const QColor lit(0x22, 0x48, 0x8c);
     if (small) {
-        QPainterPath k = Box(3.0, 3.0, 6.0, 13.0);
-        k.addPath(Polygon({{5.0, 8.5}, {10.0, 3.0}, {13.5, 3.0}, {7.5, 9.0}}));
-        k.addPath(Polygon({{7.0, 7.5}, {13.5, 13.0}, {10.0, 13.0}, {5.5, 9.0}}));
-        Fill(p, k.simplified(), Qt::white);
+        p.fillRect(QRectF(11.0, 7.0, 3.0, 3.0), lit);
+        Fill(p,
+             Polygon({{3.0, 3.0},
+                      {6.0, 3.0},
+                      {6.0, 7.0},
+                      {10.0, 3.0},
+                      {13.5, 3.0},
+                      {8.5, 8.0},
+                      {13.5, 13.0},
+                      {10.0, 13.0},
+                      {6.0, 9.0},
+                      {6.0, 13.0},
+                      {3.0, 13.0}}),
+             Qt::white);
         return;
     }
 
-    // Launch tiles: a 3 by 3 grid, the bottom-right one lit as if just launched.
+    // The launch grid, with the tile in the K's open mouth lit as if just launched.
+    p.setPen(Qt::NoPen);
     for (int row = 0; row < 3; ++row) {
         for (int col = 0; col < 3; ++col) {
-            const QRectF tile(4.0 + col * 8.5, 4.0 + row * 8.5, 7.0, 7.0);
-            const bool lit = row == 2 && col == 2;
-            p.setPen(Qt::NoPen);
-            p.setBrush(lit ? QColor(0x2a, 0x4c, 0x8c) : QColor(0xff, 0xff, 0xff, 0x38));
-            p.drawRoundedRect(tile, 1.5, 1.5);
+            p.setBrush(row == 1 && col == 2 ? lit : QColor(0xff, 0xff, 0xff, 0x40));
+            p.drawRoundedRect(QRectF(4.0 + col * 8.5, 4.0 + row * 8.5, 7.0, 7.0), 1.5, 1.5);
         }
     }
 
-    // The K: a straight stem, an upper arm swept like a kestrel's wing, and a leg that strides out.
-    QPainterPath k = Box(6.0, 5.0, 11.0, 27.0);
-    QPainterPath wing;
-    wing.moveTo(10.0, 17.5);
-    wing.cubicTo(14.0, 11.0, 19.0, 6.0, 27.5, 3.5);
-    wing.cubicTo(24.0, 8.0, 20.5, 12.0, 15.5, 17.0);
-    wing.lineTo(11.0, 20.5);
-    wing.closeSubpath();
-    k.addPath(wing);
-    k.addPath(Polygon({{13.0, 15.0}, {23.5, 27.0}, {17.5, 27.0}, {10.0, 19.0}}));
-    k = k.simplified();
-    p.translate(0.6, 0.8);
-    Fill(p, k, QColor(0x70, 0x20, 0x00, 0x60));
-    p.translate(-0.6, -0.8);
+    QPainterPath k;
+    k.moveTo(7.0, 6.0);
+    k.lineTo(12.0, 6.0);
+    k.lineTo(12.0, 15.0);
+    k.cubicTo(15.0, 10.5, 20.0, 6.0, 28.0, 3.5);
+    k.cubicTo(23.5, 7.5, 20.5, 12.5, 16.5, 17.0);
+    // The leg striding out to the bottom right, then back along the stem.
+    k.lineTo(26.0, 26.0);
+    k.lineTo(20.0, 26.0);
+    k.lineTo(12.0, 18.5);
+    k.lineTo(12.0, 26.0);
+    k.lineTo(7.0, 26.0);
+    k.closeSubpath();
+    Fill(p, k.translated(0.7, 0.9), QColor(0x70, 0x20, 0x00, 0x70));
     Fill(p, k, Qt::white);
 }
 

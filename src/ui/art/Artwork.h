@@ -23,7 +23,7 @@ enum ToolbarPicture
     BlankPage = 8,
     EditShortcut = 9,
     DeleteShortcut = 10,
-    DeleteFile = 11,
+    PhysicalDelete = 11,
     TrashCan = 12,
     Search = 13,
     ReplaceText = 14,
