@@ -6,6 +6,7 @@
 #include "settings/uEnvironment.h"
 #include "store/RemoveDrive.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -161,6 +162,32 @@ private Q_SLOTS:
         QCOMPARE(qFromLittleEndian<qint32>(bmp.constData() + 22), 32); // rows stored bottom-up
         QCOMPARE(qFromLittleEndian<quint32>(bmp.constData() + 30), 0u); // uncompressed
         QCOMPARE(BmpToPicture(bmp).pixel(5, 5), shortCut.Icon.pixel(5, 5));
+    }
+
+    void picturesRoundTrip()
+    {
+        QImage gradient(32, 32, QImage::Format_ARGB32);
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                gradient.setPixel(x, y, qRgba(x * 8, y * 8, (x + y) * 4, 255));
+        const QImage expected = gradient.convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(BmpToPicture(PictureToBmp(gradient)), expected);
+        // Other plain forms a BMP may take read exactly as the image plug-in reads them.
+        for (const QImage::Format format : {QImage::Format_RGB888, QImage::Format_Indexed8, QImage::Format_Mono}) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            gradient.convertToFormat(format).save(&buffer, "BMP");
+            QCOMPARE(BmpToPicture(bytes).convertToFormat(QImage::Format_RGB32),
+                     QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32));
+        }
+        QByteArray topDown = PictureToBmp(gradient);
+        const qint32 height = -32;
+        memcpy(topDown.data() + 22, &height, 4);
+        QCOMPARE(BmpToPicture(topDown), expected.mirrored());
+        QVERIFY(BmpToPicture(PictureToBmp(gradient).left(500)).isNull());
+        QVERIFY(BmpToPicture(QByteArray("BM") + QByteArray(60, '\xff')).isNull());
+        QVERIFY(PictureToBmp(QImage()).isEmpty());
     }
 
     void lastIndexIsRefused()

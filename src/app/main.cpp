@@ -4,11 +4,47 @@
 #include "store/uDataModule.h"
 #include "ui/art/Artwork.h"
 #include "ui/common/Guard.h"
+#include "ui/main/MainWidgets.h"
 #include "ui/main/uFrmMain.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
+#include <QListWidget>
 #include <QSystemTrayIcon>
+
+#include <cstdio>
+
+namespace {
+
+// For the start-up benchmark: says "painted" once the list has painted for the first time, then leaves.
+class TFirstPaintReporter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_done) {
+            m_done = true;
+            QMetaObject::invokeMethod(
+                this,
+                [] {
+                    std::puts("painted");
+                    std::fflush(stdout);
+                    QApplication::quit();
+                },
+                Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool m_done = false;
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -32,6 +68,8 @@ int main(int argc, char** argv)
     {
         TfrmMain window;
         RunGuarded(&window, [&] { window.FormCreate(); });
+        if (qEnvironmentVariableIsSet("KESTRUNE_BENCH_EXIT_AFTER_PAINT"))
+            window.ListView1->viewport()->installEventFilter(new TFirstPaintReporter(&window));
         if (!(window.isMinimized() && QSystemTrayIcon::isSystemTrayAvailable()))
             window.show();
         result = app.exec();

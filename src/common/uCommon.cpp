@@ -62,12 +62,12 @@ QString ReplaceAll(const QString& text, const QString& search, const QString& re
 
 bool DirExists(const QString& path)
 {
-    return !path.isEmpty() && QFileInfo(path).isDir();
+    return Platform::IsExistingFolder(path);
 }
 
 bool FileExists(const QString& path)
 {
-    return !path.isEmpty() && QFileInfo(path).isFile();
+    return Platform::IsExistingFile(path);
 }
 
 void EnsureDir(const QString& path)

@@ -21,6 +21,10 @@ QString ProgramFilePath();
 QString HomeFolder();
 QString UserDataFolder();
 bool IsFolderWritable(const QString& folder);
+// Whether a path names an existing regular file / folder now (links followed). Every fill asks this of
+// every shown target, so it is a single system call.
+bool IsExistingFile(const QString& path);
+bool IsExistingFolder(const QString& path);
 
 // Directory listing. Links to folders are reported as EntryKind::Other, so that a scan never follows one.
 enum class EntryKind { File, Folder, Other };

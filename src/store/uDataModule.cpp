@@ -12,6 +12,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QtEndian>
 
 #include <atomic>
 
@@ -40,11 +41,50 @@ QByteArray PictureToBmp(const QImage& picture)
     return bytes;
 }
 
+// The pictures the store writes itself are plain 24- or 32-bit BMP images; reading them directly is
+// several times faster than going through the image plug-ins, which matters when a list of thousands fills.
+// handled says whether the bytes were of that plain kind at all; a plain picture cut short is damaged.
+static QImage DecodePlainBmp(const QByteArray& bytes, bool& handled)
+{
+    handled = false;
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    if (size < 54 || data[0] != 'B' || data[1] != 'M')
+        return {};
+    const quint32 offset = qFromLittleEndian<quint32>(data + 10);
+    const quint32 headerSize = qFromLittleEndian<quint32>(data + 14);
+    const qint32 width = qFromLittleEndian<qint32>(data + 18);
+    const qint32 height = qFromLittleEndian<qint32>(data + 22);
+    const quint16 bits = qFromLittleEndian<quint16>(data + 28);
+    const quint32 compression = qFromLittleEndian<quint32>(data + 30);
+    if (headerSize < 40 || compression != 0 || (bits != 24 && bits != 32) || width <= 0 || width > 4096 ||
+        height == 0 || height < -4096 || height > 4096)
+        return {};
+    handled = true;
+    const qsizetype rows = height < 0 ? -qsizetype(height) : qsizetype(height);
+    const qsizetype stride = ((qsizetype(width) * bits + 31) / 32) * 4;
+    if (qsizetype(offset) + stride * rows > size)
+        return {};
+    QImage image(width, int(rows), QImage::Format_RGB32);
+    const int step = bits / 8;
+    for (qsizetype y = 0; y < rows; ++y) {
+        const uchar* src = data + offset + stride * (height > 0 ? rows - 1 - y : y);
+        auto* dst = reinterpret_cast<QRgb*>(image.scanLine(int(y)));
+        for (qint32 x = 0; x < width; ++x, src += step)
+            dst[x] = qRgb(src[2], src[1], src[0]);
+    }
+    return image;
+}
+
 QImage BmpToPicture(const QByteArray& bytes)
 {
     if (bytes.isEmpty())
         return {};
-    // A damaged picture reads as the empty one, which the views capture afresh.
+    bool handled = false;
+    const QImage plain = DecodePlainBmp(bytes, handled);
+    if (handled)
+        return plain;
+    // Anything else a BMP may be; a damaged picture reads as the empty one, which the views capture afresh.
     return QImage::fromData(bytes, "BMP");
 }
 

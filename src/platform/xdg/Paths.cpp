@@ -47,6 +47,18 @@ bool IsFolderWritable(const QString& folder)
     return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
 }
 
+bool IsExistingFile(const QString& path)
+{
+    struct stat st;
+    return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool IsExistingFolder(const QString& path)
+{
+    struct stat st;
+    return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 static EntryKind KindOfPath(const char* path, bool followLink)
 {
     struct stat st;
