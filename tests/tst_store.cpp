@@ -172,6 +172,8 @@ private Q_SLOTS:
                 gradient.setPixel(x, y, qRgba(x * 8, y * 8, (x + y) * 4, 255));
         const QImage expected = gradient.convertToFormat(QImage::Format_RGB32);
         QCOMPARE(BmpToPicture(PictureToBmp(gradient)), expected);
+        const QImage odd = gradient.copy(3, 2, 7, 5).convertToFormat(QImage::Format_RGB32); // rows padded
+        QCOMPARE(BmpToPicture(PictureToBmp(odd)), odd);
         // Other plain forms a BMP may take read exactly as the image plug-in reads them.
         for (const QImage::Format format : {QImage::Format_RGB888, QImage::Format_Indexed8, QImage::Format_Mono}) {
             QByteArray bytes;

@@ -4,6 +4,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 #include <QUrl>
 
 QStringList LocalFilesOf(const QMimeData* mime)
@@ -79,6 +80,22 @@ void TGroupTabBar::dropEvent(QDropEvent* event)
     Q_EMIT ShortCutsDropped(tabAt(event->position().toPoint()));
 }
 
+namespace {
+
+// Every cell of the icon view has the same size, so the view lays out thousands of items without
+// measuring each caption; long captions wrap and elide inside the cell.
+class TCellDelegate : public QStyledItemDelegate
+{
+public:
+    TCellDelegate(QSize cell, QObject* parent) : QStyledItemDelegate(parent), m_cell(cell) {}
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return m_cell; }
+
+private:
+    QSize m_cell;
+};
+
+} // namespace
+
 TShortCutListView::TShortCutListView(QWidget* parent) : QListWidget(parent)
 {
     setViewMode(QListView::IconMode);
@@ -87,6 +104,8 @@ TShortCutListView::TShortCutListView(QWidget* parent) : QListWidget(parent)
     setIconSize(QSize(32, 32));
     setGridSize(QSize(84, 64));
     setWordWrap(true);
+    setUniformItemSizes(true);
+    setItemDelegate(new TCellDelegate(QSize(80, 60), this));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(true);

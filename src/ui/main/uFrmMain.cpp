@@ -17,6 +17,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -27,9 +28,9 @@
 
 namespace {
 
-QIcon IconOfImage(int index)
+QIcon DefaultIcon()
 {
-    return QIcon(QPixmap::fromImage(dm->IconList.Image(index)));
+    return QIcon(QPixmap::fromImage(dm->IconList.Image(0)));
 }
 
 // Suspends a widget's painting for a scope.
@@ -261,18 +262,22 @@ void TfrmMain::SetStatusText(const QString& text)
     RzStatusPane1->setText(text);
 }
 
-bool TfrmMain::AddShortCutItem(std::unique_ptr<TQShortCut>& shortCut, bool displayNoExist)
+bool TfrmMain::AddShortCutItem(std::unique_ptr<TQShortCut>& shortCut, bool targetExists, bool displayNoExist)
 {
-    if (shortCut->TargetExists()) {
+    if (targetExists) {
         if (shortCut->Icon.isNull())
             shortCut->CaptureIcon(); // in memory only; the store keeps what it has
+        // The record, the image list and the item's icon share one picture buffer: the pixmap takes the
+        // record's picture over in place and hands it back as a shared copy.
+        const QPixmap pixmap = QPixmap::fromImage(std::move(shortCut->Icon));
+        shortCut->Icon = pixmap.toImage();
         const int image = dm->IconList.Add(shortCut->Icon);
-        ListView1->addItem(new TShortCutItem(std::move(shortCut), image, IconOfImage(image)));
+        ListView1->addItem(new TShortCutItem(std::move(shortCut), image, QIcon(pixmap)));
         return true;
     }
     if (!displayNoExist)
         return false;
-    ListView1->addItem(new TShortCutItem(std::move(shortCut), 0, IconOfImage(0)));
+    ListView1->addItem(new TShortCutItem(std::move(shortCut), 0, m_defaultIcon));
     return true;
 }
 
@@ -281,6 +286,8 @@ void TfrmMain::LoadShortCutList(const QString& groupName)
     if (groupName.isEmpty())
         return;
     TWaitCursor wait;
+    if (m_defaultIcon.isNull())
+        m_defaultIcon = DefaultIcon();
     ListView1->clear();
     dm->IconList.Truncate(1);
     TQShortCutList shortCuts;
@@ -292,11 +299,16 @@ void TfrmMain::LoadShortCutList(const QString& groupName)
     RzProgressStatus1->setValue(0);
     // The option is read once a fill needs it, not once per missing target.
     std::optional<bool> displayNoExist;
+    // The bar repaints at every new value, so it moves in steps of a hundredth.
+    const int step = qMax(1, int(shortCuts.size()) / 100);
+    int done = 0;
     for (auto& shortCut : shortCuts) {
-        if (!displayNoExist && !shortCut->TargetExists())
+        const bool exists = shortCut->TargetExists();
+        if (!exists && !displayNoExist)
             displayNoExist = AppEnvironment->GetDisplayNoExistShortCut();
-        AddShortCutItem(shortCut, displayNoExist.value_or(true));
-        RzProgressStatus1->setValue(RzProgressStatus1->value() + 1);
+        AddShortCutItem(shortCut, exists, displayNoExist.value_or(true));
+        if (++done % step == 0 || done == int(shortCuts.size()))
+            RzProgressStatus1->setValue(done);
     }
     RzProgressStatus1->setValue(0);
     SetStatusText(QString());

@@ -5,6 +5,7 @@
 // split by concern: layout and filling (uFrmMain.cpp), commands (uFrmMainCommands.cpp), the dialog
 // commands (uFrmMainDialogCommands.cpp) and drag and drop (uFrmMainDragDrop.cpp).
 
+#include <QIcon>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -134,11 +135,13 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    QIcon m_defaultIcon; // image 0, made once and shared by every item of a missing target
+
     void CreateActions();
     void CreateControls();
     void CreateTrayIcon();
     // Appends one item for a record by the fill's rule; false when the record is not shown.
-    bool AddShortCutItem(std::unique_ptr<TQShortCut>& shortCut, bool displayNoExist);
+    bool AddShortCutItem(std::unique_ptr<TQShortCut>& shortCut, bool targetExists, bool displayNoExist);
     void RefillList();
     TQShortCut* SelectedRecord() const;
     void RzCheckBoxDisplayNoExistClick();

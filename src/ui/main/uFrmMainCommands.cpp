@@ -47,7 +47,8 @@ void TfrmMain::AppendShortCut(std::unique_ptr<TQShortCut> shortCut)
     dm->AddShortCut(*shortCut);
     const bool was = ListView1->updatesEnabled();
     ListView1->setUpdatesEnabled(false);
-    AddShortCutItem(shortCut, shortCut->TargetExists() || AppEnvironment->GetDisplayNoExistShortCut());
+    const bool exists = shortCut->TargetExists();
+    AddShortCutItem(shortCut, exists, exists || AppEnvironment->GetDisplayNoExistShortCut());
     ListView1->setUpdatesEnabled(was);
 }
 
