@@ -118,7 +118,7 @@ void Tdm::LoadAutoRunShortCuts(TQShortCutList& list)
 
 bool Tdm::HasAutoRunShortCuts()
 {
-    QSqlQuery query = Prepare(QStringLiteral("SELECT 1 FROM t_sc WHERE AutoRun=TRUE LIMIT 1"));
+    QSqlQuery query = Prepare(QStringLiteral("SELECT 1 FROM t_sc WHERE AutoRun LIMIT 1"));
     Exec(query);
     return query.next();
 }

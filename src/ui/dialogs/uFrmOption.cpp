@@ -60,10 +60,11 @@ TfrmOption::TfrmOption(QWidget* parent) : QDialog(parent)
     layout->addWidget(media);
     layout->addStretch();
     layout->addWidget(buttons);
-    setFixedSize(QSize(292, 209).expandedTo(sizeHint()));
     connect(buttons, &QDialogButtonBox::accepted, this,
             [this] { RunGuarded(this, [this] { RzDialogButtons1ClickOk(); }); });
     FormCreate();
+    // Sized once the drive names are in, so that the longest of them shows whole.
+    setFixedSize(QSize(292, 209).expandedTo(sizeHint()));
 }
 
 void TfrmOption::FormCreate()

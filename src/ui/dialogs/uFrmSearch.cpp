@@ -126,8 +126,8 @@ TfrmSearch::TfrmSearch(QWidget* parent) : QDialog(parent)
     RzEditFile->setObjectName(QStringLiteral("RzEditFile"));
     RzButtonEditPath = new QLineEdit(this);
     RzButtonEditPath->setObjectName(QStringLiteral("RzButtonEditPath"));
-    QAction* browse =
-        RzButtonEditPath->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
+    QAction* browse = RzButtonEditPath->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon),
+                                                  QLineEdit::TrailingPosition);
     browse->setObjectName(QStringLiteral("RzButtonEditPathButton"));
     browse->setToolTip(QStringLiteral("浏览..."));
     RzCheckBox1 = new QCheckBox(QStringLiteral("包含子目录"), this);
@@ -181,7 +181,8 @@ TfrmSearch::TfrmSearch(QWidget* parent) : QDialog(parent)
     layout->addWidget(RzStatusBar1);
     setFixedSize(QSize(292, 181).expandedTo(sizeHint()));
 
-    connect(browse, &QAction::triggered, this, [this] { RunGuarded(this, [this] { RzButtonEditPathButtonClick(); }); });
+    connect(browse, &QAction::triggered, this,
+            [this] { RunGuarded(this, [this] { RzButtonEditPathButtonClick(); }); });
     connect(RzCheckBox1, &QCheckBox::toggled, this, [this] { RzCheckBox1Click(); });
     connect(RzCheckBox2, &QCheckBox::toggled, this, [this] { RzCheckBox2Click(); });
     connect(RzDialogButtons1, &QDialogButtonBox::accepted, this,
@@ -252,7 +253,7 @@ QStringList TfrmSearch::FindMatchingFiles(const TSearchInfo& info)
     std::promise<void> finished;
     std::future<void> done = finished.get_future();
     {
-        // The scan reads only its own copies and fills only its own list, so the window's thread is free
+        // The scan reads only the request and fills only its own list, so the window's thread is free
         // to paint meanwhile; the list is not looked at until the scanner has ended.
         std::jthread scanner([&info, &found, &finished] {
             try {
@@ -268,12 +269,11 @@ QStringList TfrmSearch::FindMatchingFiles(const TSearchInfo& info)
             }
         });
         using namespace std::chrono_literals;
-        while (done.wait_for(0ms) != std::future_status::ready) {
+        // processEvents returns at once when nothing is pending; the wait between its calls keeps this loop
+        // from spinning a core while the scanner works.
+        do {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
-            // processEvents returns at once when nothing is pending; waiting here keeps this loop from
-            // spinning a core while the scanner works.
-            done.wait_for(20ms);
-        }
+        } while (done.wait_for(20ms) != std::future_status::ready);
     }
     done.get();
     return found;
@@ -315,14 +315,17 @@ void TfrmSearch::CreateShortCuts(const QStringList& found, const QString& groupN
             if (k % RepaintEvery == 0 || k == total)
                 QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
-        ShowStatus(failure.isEmpty() ? QStringLiteral("批量处理文件结束。") : QStringLiteral("批量处理文件中止。"));
+        ShowStatus(failure.isEmpty() ? QStringLiteral("批量处理文件结束。")
+                                     : QStringLiteral("批量处理文件中止。"));
     }
     if (!failure.isEmpty()) {
-        TMessageBox::Error(this, QStringLiteral("批量处理中止：已建立%1个快捷方式，其余的未能保存。\n").arg(created) +
-                                     failure);
+        TMessageBox::Error(
+            this,
+            QStringLiteral("批量处理中止：已建立%1个快捷方式，其余的未能保存。\n").arg(created) + failure);
         return;
     }
-    TMessageBox::Information(this, QStringLiteral("搜索到的文件已归类到 [") + groupName + QStringLiteral("] 中"));
+    TMessageBox::Information(this,
+                             QStringLiteral("搜索到的文件已归类到 [") + groupName + QStringLiteral("] 中"));
 }
 
 void TfrmSearch::RzDialogButtons1ClickOk()
@@ -339,7 +342,8 @@ void TfrmSearch::RzDialogButtons1ClickOk()
     }
     // Said here, before anything is stored, rather than by the catalogue when the new group's tab is made.
     if (groupName.size() > TfrmQShortCutGroup::MaxGroupName) {
-        TMessageBox::Error(this, QStringLiteral("类别名称不能超过%1个字符").arg(TfrmQShortCutGroup::MaxGroupName));
+        TMessageBox::Error(this,
+                           QStringLiteral("类别名称不能超过%1个字符").arg(TfrmQShortCutGroup::MaxGroupName));
         return;
     }
     const TSearchInfo info = SearchInfo();

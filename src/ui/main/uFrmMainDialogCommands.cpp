@@ -1,5 +1,3 @@
-#include "ui/main/uFrmMain.h"
-
 #include "settings/uEnvironment.h"
 #include "store/uDataModule.h"
 #include "ui/common/MessageBox.h"
@@ -9,6 +7,7 @@
 #include "ui/dialogs/uFrmOption.h"
 #include "ui/dialogs/uFrmReplaceQShortCut.h"
 #include "ui/dialogs/uFrmSearch.h"
+#include "ui/main/uFrmMain.h"
 
 // The commands that open the search, replace, options, autorun, favourites and about dialogs.
 
