@@ -4,8 +4,10 @@
 
 #include "store/uDataModule.h"
 
+#include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <memory>
 
@@ -57,6 +59,17 @@ public:
 
 private:
     QString m_file;
+};
+
+// Takes the addresses handed to the desktop (install it with QDesktopServices::setUrlHandler), so that
+// what would open a browser, a document or a folder can be seen instead.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public Q_SLOTS:
+    void open(const QUrl& url) { urls.append(url); }
 };
 
 // Sets the icon theme that the test set-up installs, since offscreen Qt has none.

@@ -74,6 +74,23 @@ template <typename D> void WhenModal(std::function<void(D*)> fn, int timeoutMs =
     timer->start(10);
 }
 
+// The child of a dialog or window by its object name; a missing one ends the test program at once.
+template <typename W> W* Child(QObject* parent, const char* name)
+{
+    auto* child = parent->findChild<W*>(QLatin1String(name));
+    if (!child)
+        qFatal("no child %s", name);
+    return child;
+}
+
+// A catalogue in a fresh temporary tree, with every message answered.
+struct Catalogue
+{
+    TestEnvironment env;
+    StoreFixture store{env.StateDir()};
+    MessageRecorder messages;
+};
+
 // A main window on a fresh catalogue, with messages answered by the test.
 class MainWindowFixture
 {

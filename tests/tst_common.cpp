@@ -10,15 +10,6 @@
 #include <QTest>
 #include <QUrl>
 
-// Receives the addresses handed to the desktop instead of a real browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public Q_SLOTS:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 class TestCommon : public QObject
 {

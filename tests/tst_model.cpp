@@ -10,14 +10,6 @@
 #include <QTest>
 #include <QUrl>
 
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public Q_SLOTS:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 class TestModel : public QObject
 {

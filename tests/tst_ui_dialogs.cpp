@@ -26,21 +26,6 @@
 
 namespace {
 
-// A catalogue in a fresh temporary tree, with every message answered.
-struct Catalogue
-{
-    TestEnvironment env;
-    StoreFixture store{env.StateDir()};
-    MessageRecorder messages;
-};
-
-template <typename W> W* Child(QObject* parent, const char* name)
-{
-    auto* child = parent->findChild<W*>(QLatin1String(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
 
 int Add(const QString& group, const QString& text, const QString& path, bool autoRun = false,
         const QString& parameters = QString())
@@ -122,15 +107,6 @@ QByteArray Contents(const QString& path)
 
 } // namespace
 
-// Takes the addresses the desktop would open in its browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public Q_SLOTS:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 class TestDialogs : public QObject
 {

@@ -19,13 +19,6 @@ class TestEditor : public QObject
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<StoreFixture> m_store;
 
-    template <typename T> static T* Child(QWidget* dialog, const char* name)
-    {
-        T* child = dialog->findChild<T*>(QLatin1String(name));
-        if (!child)
-            qFatal("no child %s", name);
-        return child;
-    }
     static void PressOk(QDialog* dialog)
     {
         Child<QDialogButtonBox>(dialog, "RzDialogButtons1")->button(QDialogButtonBox::Ok)->click();

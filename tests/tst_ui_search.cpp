@@ -22,21 +22,6 @@
 
 namespace {
 
-// A catalogue in a fresh temporary tree, with every message answered.
-struct Catalogue
-{
-    TestEnvironment env;
-    StoreFixture store{env.StateDir()};
-    MessageRecorder messages;
-};
-
-template <typename W> W* Child(QObject* parent, const char* name)
-{
-    auto* child = parent->findChild<W*>(QLatin1String(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
 
 // Sets the controls the way a user would before pressing OK; the subfolder boxes keep their defaults.
 void Fill(TfrmSearch& dialog, const QString& folder, const QString& group,
