@@ -2,7 +2,6 @@
 // search results, batch creation and a launch.
 #include "BenchData.h"
 #include "BenchSupport.h"
-
 #include "common/uCommon.h"
 #include "store/uDataModule.h"
 
@@ -27,7 +26,8 @@ namespace {
 
 // The same measure over plain arrays with its marks on the stack: what the function costs without any
 // string machinery around it.
-int PlainSimilarity(const char16_t* first, std::size_t firstLength, const char16_t* second, std::size_t secondLength)
+int PlainSimilarity(const char16_t* first, std::size_t firstLength, const char16_t* second,
+                    std::size_t secondLength)
 {
     const bool swap = firstLength < secondLength;
     const char16_t* A = (swap ? second : first) - 1;
@@ -102,8 +102,9 @@ void BenchSimilarity(std::vector<Row>& rows)
     const auto pairs = RealisticPairs(100000);
     std::vector<std::pair<std::u16string, std::u16string>> plain;
     for (const auto& [a, b] : pairs)
-        plain.emplace_back(std::u16string(reinterpret_cast<const char16_t*>(a.utf16()), std::size_t(a.size())),
-                           std::u16string(reinterpret_cast<const char16_t*>(b.utf16()), std::size_t(b.size())));
+        plain.emplace_back(
+            std::u16string(reinterpret_cast<const char16_t*>(a.utf16()), std::size_t(a.size())),
+            std::u16string(reinterpret_cast<const char16_t*>(b.utf16()), std::size_t(b.size())));
     volatile long sink = 0;
     const Pair result = MeasureSideBySide(
         15,
@@ -123,8 +124,9 @@ void BenchSimilarity(std::vector<Row>& rows)
             sink = sink + sum;
             return ElapsedMs(start) * 1e6 / double(plain.size());
         });
-    rows.push_back({QStringLiteral("Similarity, 100,000 realistic pairs"), QStringLiteral("ns"), result.kestrune,
-                    result.baseline, QStringLiteral("ratio <= 1.3"), result.kestrune <= 1.3 * result.baseline});
+    rows.push_back({QStringLiteral("Similarity, 100,000 realistic pairs"), QStringLiteral("ns"),
+                    result.kestrune, result.baseline, QStringLiteral("ratio <= 1.3"),
+                    result.kestrune <= 1.3 * result.baseline});
 }
 
 void BenchScan(std::vector<Row>& rows, const QString& tree, int files)
@@ -142,10 +144,12 @@ void BenchScan(std::vector<Row>& rows, const QString& tree, int files)
             FindFiles(tree, mask, true, found);
             return ElapsedMs(start);
         },
-        [&] { return SpawnAndWait({find, tree.toStdString(), "-name", mask.toStdString(), "-type", "f"}); });
-    rows.push_back({QStringLiteral("FindFiles recursive, %1 files in 5,000 folders").arg(files), QStringLiteral("ms"),
-                    recursive.kestrune, recursive.baseline, QStringLiteral("ratio <= 0.8"),
-                    recursive.kestrune <= 0.8 * recursive.baseline});
+        [&] {
+            return SpawnAndWait({find, tree.toStdString(), "-name", mask.toStdString(), "-type", "f"});
+        });
+    rows.push_back({QStringLiteral("FindFiles recursive, %1 files in 5,000 folders").arg(files),
+                    QStringLiteral("ms"), recursive.kestrune, recursive.baseline,
+                    QStringLiteral("ratio <= 0.8"), recursive.kestrune <= 0.8 * recursive.baseline});
     const Pair depth = MeasureSideBySide(
         11,
         [&] {
@@ -154,9 +158,12 @@ void BenchScan(std::vector<Row>& rows, const QString& tree, int files)
             FindFilesToDepth(tree, mask, 3, found);
             return ElapsedMs(start);
         },
-        [&] { return SpawnAndWait({find, tree.toStdString(), "-name", mask.toStdString(), "-type", "f"}); });
-    rows.push_back({QStringLiteral("FindFilesToDepth (depth 3, the whole tree)"), QStringLiteral("ms"), depth.kestrune,
-                    depth.baseline, QStringLiteral("ratio <= 0.8"), depth.kestrune <= 0.8 * depth.baseline});
+        [&] {
+            return SpawnAndWait({find, tree.toStdString(), "-name", mask.toStdString(), "-type", "f"});
+        });
+    rows.push_back({QStringLiteral("FindFilesToDepth (depth 3, the whole tree)"), QStringLiteral("ms"),
+                    depth.kestrune, depth.baseline, QStringLiteral("ratio <= 0.8"),
+                    depth.kestrune <= 0.8 * depth.baseline});
 }
 
 void BenchClassify(std::vector<Row>& rows, const QString& tree)
@@ -176,7 +183,8 @@ void BenchClassify(std::vector<Row>& rows, const QString& tree)
     }
     QTemporaryDir dir;
     Store store(dir.path());
-    QSqlDatabase memory = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-memory"));
+    QSqlDatabase memory =
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-memory"));
     memory.setDatabaseName(QStringLiteral(":memory:"));
     memory.open();
     const Pair result = MeasureSideBySide(
@@ -191,7 +199,8 @@ void BenchClassify(std::vector<Row>& rows, const QString& tree)
             const auto start = Clock::now();
             QSqlQuery q(memory);
             q.exec(QStringLiteral("DROP TABLE IF EXISTS t_p"));
-            q.exec(QStringLiteral("CREATE TABLE t_p (FileName TEXT PRIMARY KEY, Path TEXT, similar INTEGER)"));
+            q.exec(
+                QStringLiteral("CREATE TABLE t_p (FileName TEXT PRIMARY KEY, Path TEXT, similar INTEGER)"));
             memory.transaction();
             QSqlQuery insert(memory);
             insert.prepare(QStringLiteral("INSERT INTO t_p VALUES (?,?,?)"));
@@ -204,14 +213,16 @@ void BenchClassify(std::vector<Row>& rows, const QString& tree)
             memory.commit();
             QSqlQuery select(memory);
             select.setForwardOnly(true);
-            select.exec(QStringLiteral("SELECT FileName, Path, similar FROM t_p GROUP BY Path, similar ORDER BY Path, similar DESC"));
+            select.exec(QStringLiteral("SELECT FileName, Path, similar FROM t_p GROUP BY Path, similar ORDER "
+                                       "BY Path, similar DESC"));
             std::vector<Entry> out;
             while (select.next())
-                out.push_back({select.value(0).toString(), select.value(1).toString(), select.value(2).toInt()});
+                out.push_back(
+                    {select.value(0).toString(), select.value(1).toString(), select.value(2).toInt()});
             return ElapsedMs(start);
         });
-    rows.push_back({QStringLiteral("ClassifySearchResults, 10,000 found files"), QStringLiteral("ms"), result.kestrune,
-                    result.baseline, QStringLiteral("ratio <= 1.5; < 100 ms"),
+    rows.push_back({QStringLiteral("ClassifySearchResults, 10,000 found files"), QStringLiteral("ms"),
+                    result.kestrune, result.baseline, QStringLiteral("ratio <= 1.5; < 100 ms"),
                     result.kestrune <= 1.5 * result.baseline && result.kestrune < 100});
 }
 
@@ -239,14 +250,16 @@ void BenchBatchCreation(std::vector<Row>& rows, const QString& tree)
         },
         [&] {
             QTemporaryDir dir;
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-bare"));
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-bare"));
             db.setDatabaseName(dir.path() + QStringLiteral("/bare.db"));
             db.open();
             QSqlQuery q(db);
             q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
             q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-            q.exec(QStringLiteral("CREATE TABLE t (i INTEGER PRIMARY KEY, g TEXT, n TEXT, p TEXT, a TEXT, d INTEGER, "
-                                  "f BLOB, s INTEGER, r INTEGER, c INTEGER)"));
+            q.exec(QStringLiteral(
+                "CREATE TABLE t (i INTEGER PRIMARY KEY, g TEXT, n TEXT, p TEXT, a TEXT, d INTEGER, "
+                "f BLOB, s INTEGER, r INTEGER, c INTEGER)"));
             const auto start = Clock::now();
             QSqlQuery insert(db);
             insert.prepare(QStringLiteral("INSERT INTO t VALUES (?,?,?,?,?,?,?,?,?,?)"));
@@ -297,6 +310,7 @@ void BenchRun(std::vector<Row>& rows)
             QProcess::startDetached(QStringLiteral("/bin/true"), {}, QStringLiteral("/bin/"));
             return ElapsedMs(start) * 1000;
         });
-    rows.push_back({QStringLiteral("Run of a shortcut to a small program"), QStringLiteral("us"), result.kestrune,
-                    result.baseline, QStringLiteral("ratio <= 1.5"), result.kestrune <= 1.5 * result.baseline});
+    rows.push_back({QStringLiteral("Run of a shortcut to a small program"), QStringLiteral("us"),
+                    result.kestrune, result.baseline, QStringLiteral("ratio <= 1.5"),
+                    result.kestrune <= 1.5 * result.baseline});
 }

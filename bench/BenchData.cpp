@@ -8,10 +8,10 @@
 
 namespace {
 
-const char* const Syllables[] = {"ka", "ro", "mi", "te", "lux", "gra", "phi", "on", "ed", "it", "or", "net",
-                                 "zen", "box", "tool", "x", "pro", "soft", "win", "go"};
-const char* const Companions[] = {"setup", "uninst", "readme", "license", "update", "helper", "crash-reporter",
-                                  "lib%1", "config", "plugin%1"};
+const char* const Syllables[] = {"ka", "ro",  "mi",  "te",  "lux",  "gra", "phi", "on",   "ed",  "it",
+                                 "or", "net", "zen", "box", "tool", "x",   "pro", "soft", "win", "go"};
+const char* const Companions[] = {"setup",  "uninst",         "readme", "license", "update",
+                                  "helper", "crash-reporter", "lib%1",  "config",  "plugin%1"};
 
 QString Word(QRandomGenerator& random, int minSyllables, int maxSyllables)
 {
@@ -39,7 +39,8 @@ std::vector<std::pair<QString, QString>> RealisticPairs(int count)
     for (int i = 0; i < count; ++i) {
         const QString vendor = Capitalised(Word(random, 1, 3));
         const QString product = Capitalised(Word(random, 1, 4));
-        const QString tail = vendor + QLatin1Char('/') + product + (random.bounded(4) == 0 ? QStringLiteral(" 2.1") : QString());
+        const QString tail = vendor + QLatin1Char('/') + product +
+                             (random.bounded(4) == 0 ? QStringLiteral(" 2.1") : QString());
         QString name;
         switch (random.bounded(4)) {
         case 0:
@@ -78,9 +79,12 @@ int MakeTree(const QString& root, int folders, int filesPerFolder)
                 if (f == 0)
                     name = product + QStringLiteral(".exe");
                 else if (f < 4)
-                    name = QString::fromLatin1(Companions[f]).replace(QStringLiteral("%1"), QString::number(f)) + QStringLiteral(".exe");
+                    name =
+                        QString::fromLatin1(Companions[f]).replace(QStringLiteral("%1"), QString::number(f)) +
+                        QStringLiteral(".exe");
                 else
-                    name = QStringLiteral("data") + QString::number(f) + (f % 3 ? QStringLiteral(".dat") : QStringLiteral(".txt"));
+                    name = QStringLiteral("data") + QString::number(f) +
+                           (f % 3 ? QStringLiteral(".dat") : QStringLiteral(".txt"));
                 QFile file(folder + QLatin1Char('/') + name);
                 file.open(QIODevice::WriteOnly);
                 ++files;
@@ -95,9 +99,12 @@ void MakeCatalogue(const QString& stateDir, const QString& treeRoot, int count)
     QStringList targets;
     const QStringList vendors = QDir(treeRoot).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString& vendor : vendors) {
-        for (const QString& product : QDir(treeRoot + QLatin1Char('/') + vendor).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-            for (const QString& file : QDir(treeRoot + QLatin1Char('/') + vendor + QLatin1Char('/') + product).entryList(QDir::Files))
-                targets << treeRoot + QLatin1Char('/') + vendor + QLatin1Char('/') + product + QLatin1Char('/') + file;
+        for (const QString& product :
+             QDir(treeRoot + QLatin1Char('/') + vendor).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            for (const QString& file : QDir(treeRoot + QLatin1Char('/') + vendor + QLatin1Char('/') + product)
+                                           .entryList(QDir::Files))
+                targets << treeRoot + QLatin1Char('/') + vendor + QLatin1Char('/') + product +
+                               QLatin1Char('/') + file;
         if (targets.size() >= count)
             break;
     }

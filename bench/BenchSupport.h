@@ -24,7 +24,8 @@ struct Pair
     double kestrune;
     double baseline;
 };
-Pair MeasureSideBySide(int reps, const std::function<double()>& kestrune, const std::function<double()>& baseline);
+Pair MeasureSideBySide(int reps, const std::function<double()>& kestrune,
+                       const std::function<double()>& baseline);
 
 struct Row
 {

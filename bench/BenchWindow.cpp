@@ -1,7 +1,6 @@
 // Filling the main list against a bare icon list filled with the same decoded pictures.
 #include "BenchData.h"
 #include "BenchSupport.h"
-
 #include "store/uDataModule.h"
 #include "ui/main/MainWidgets.h"
 #include "ui/main/uFrmMain.h"

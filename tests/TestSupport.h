@@ -76,13 +76,13 @@ public Q_SLOTS:
 void UseTestIconTheme();
 
 // Sets up the test environment before the application exists, then runs the test object.
-#define KESTRUNE_TEST_MAIN(AppClass, TestObject)                                                                   \
-    int main(int argc, char** argv)                                                                                \
-    {                                                                                                              \
-        TestEnvironment environment;                                                                               \
-        AppClass app(argc, argv);                                                                                  \
-        app.setApplicationName(QStringLiteral("kestrune-tests"));                                                  \
-        UseTestIconTheme();                                                                                        \
-        TestObject test;                                                                                           \
-        return QTest::qExec(&test, argc, argv);                                                                    \
+#define KESTRUNE_TEST_MAIN(AppClass, TestObject)                                                             \
+    int main(int argc, char** argv)                                                                          \
+    {                                                                                                        \
+        TestEnvironment environment;                                                                         \
+        AppClass app(argc, argv);                                                                            \
+        app.setApplicationName(QStringLiteral("kestrune-tests"));                                            \
+        UseTestIconTheme();                                                                                  \
+        TestObject test;                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                              \
     }

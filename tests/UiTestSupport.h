@@ -98,8 +98,7 @@ public:
     MainWindowFixture()
         : env(std::make_unique<TestEnvironment>()), store(std::make_unique<StoreFixture>(env->StateDir())),
           window(std::make_unique<TfrmMain>())
-    {
-    }
+    {}
     ~MainWindowFixture()
     {
         window.reset();

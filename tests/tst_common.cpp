@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QUrl>
 
-
 class TestCommon : public QObject
 {
     Q_OBJECT
@@ -20,15 +19,24 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("program") << "/opt/tools/setup.sh" << "setup";
-        QTest::newRow("several dots") << "/src/archive.tar.gz" << "archive.tar";
-        QTest::newRow("dot in folder only") << "/home/a/dir.old/README" << "README";
-        QTest::newRow("only a leading dot") << ".profile" << "";
-        QTest::newRow("ends with its dot") << "/tmp/report." << "report";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("chinese and emoji") << "/数据/游戏 🎲/象棋 v2.desktop" << "象棋 v2";
-        QTest::newRow("quotes and blanks") << "/a b/it's \"x\".txt" << "it's \"x\"";
-        QTest::newRow("backslash is no separator here") << "/a/b\\c.exe" << "b\\c";
+        QTest::newRow("program") << "/opt/tools/setup.sh"
+                                 << "setup";
+        QTest::newRow("several dots") << "/src/archive.tar.gz"
+                                      << "archive.tar";
+        QTest::newRow("dot in folder only") << "/home/a/dir.old/README"
+                                            << "README";
+        QTest::newRow("only a leading dot") << ".profile"
+                                            << "";
+        QTest::newRow("ends with its dot") << "/tmp/report."
+                                           << "report";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("chinese and emoji") << "/数据/游戏 🎲/象棋 v2.desktop"
+                                           << "象棋 v2";
+        QTest::newRow("quotes and blanks") << "/a b/it's \"x\".txt"
+                                           << "it's \"x\"";
+        QTest::newRow("backslash is no separator here") << "/a/b\\c.exe"
+                                                        << "b\\c";
     }
     void fileNameNoExt()
     {
@@ -41,14 +49,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("folder") << "/opt/Foo" << "Foo";
-        QTest::newRow("trailing separator") << "/opt/Foo/" << "Foo";
-        QTest::newRow("bare name") << "Foo" << "Foo";
-        QTest::newRow("two closing separators") << "/opt/a//" << "";
-        QTest::newRow("a file is just a name") << "/opt/dir/file.txt" << "file.txt";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("root") << "/" << "";
-        QTest::newRow("chinese") << "/媒体/工具箱/" << "工具箱";
+        QTest::newRow("folder") << "/opt/Foo"
+                                << "Foo";
+        QTest::newRow("trailing separator") << "/opt/Foo/"
+                                            << "Foo";
+        QTest::newRow("bare name") << "Foo"
+                                   << "Foo";
+        QTest::newRow("two closing separators") << "/opt/a//"
+                                                << "";
+        QTest::newRow("a file is just a name") << "/opt/dir/file.txt"
+                                               << "file.txt";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("root") << "/"
+                              << "";
+        QTest::newRow("chinese") << "/媒体/工具箱/"
+                                 << "工具箱";
     }
     void lastDirName()
     {
@@ -62,9 +78,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("filePath");
         QTest::addColumn<QString>("fileDir");
-        QTest::newRow("nested") << "/opt/app/run" << "/opt/app/" << "/opt/app";
-        QTest::newRow("under the root") << "/run" << "/" << "/";
-        QTest::newRow("no separator") << "run" << "" << "";
+        QTest::newRow("nested") << "/opt/app/run"
+                                << "/opt/app/"
+                                << "/opt/app";
+        QTest::newRow("under the root") << "/run"
+                                        << "/"
+                                        << "/";
+        QTest::newRow("no separator") << "run"
+                                      << ""
+                                      << "";
     }
     void folderParts()
     {
@@ -81,13 +103,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("search");
         QTest::addColumn<QString>("replacement");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("every occurrence") << "%removedrive%/a/%removedrive%.txt" << "%removedrive%" << "/media/G"
+        QTest::newRow("every occurrence") << "%removedrive%/a/%removedrive%.txt"
+                                          << "%removedrive%"
+                                          << "/media/G"
                                           << "/media/G/a//media/G.txt";
-        QTest::newRow("case counts") << "ABC abc" << "abc" << "x" << "ABC x";
-        QTest::newRow("empty search") << "abc" << "" << "x" << "abc";
-        QTest::newRow("replacement holds the search") << "a-a" << "a" << "aa" << "aa-aa";
-        QTest::newRow("no occurrence") << "abc" << "z" << "y" << "abc";
-        QTest::newRow("removal") << "a%x%b" << "%x%" << "" << "ab";
+        QTest::newRow("case counts") << "ABC abc"
+                                     << "abc"
+                                     << "x"
+                                     << "ABC x";
+        QTest::newRow("empty search") << "abc"
+                                      << ""
+                                      << "x"
+                                      << "abc";
+        QTest::newRow("replacement holds the search") << "a-a"
+                                                      << "a"
+                                                      << "aa"
+                                                      << "aa-aa";
+        QTest::newRow("no occurrence") << "abc"
+                                       << "z"
+                                       << "y"
+                                       << "abc";
+        QTest::newRow("removal") << "a%x%b"
+                                 << "%x%"
+                                 << ""
+                                 << "ab";
     }
     void replaceAll()
     {
@@ -158,7 +197,8 @@ private Q_SLOTS:
                     {"abc", "", 0},
                     {"", "abc", 0}};
         for (const auto& row : rows)
-            QTest::addRow("%s|%s", row.a, row.b) << QString::fromUtf8(row.a) << QString::fromUtf8(row.b) << row.result;
+            QTest::addRow("%s|%s", row.a, row.b)
+                << QString::fromUtf8(row.a) << QString::fromUtf8(row.b) << row.result;
     }
     void similarity()
     {
@@ -201,12 +241,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("tail");
-        QTest::newRow("deep") << "/opt/Games/Chess/" << "Games/Chess";
-        QTest::newRow("under the root") << "/Tools/" << "/Tools";
-        QTest::newRow("root") << "/" << "";
-        QTest::newRow("relative") << "a/b/c/" << "b/c";
-        QTest::newRow("no final separator") << "/opt/Games/Chess" << "Games/Chess";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("deep") << "/opt/Games/Chess/"
+                              << "Games/Chess";
+        QTest::newRow("under the root") << "/Tools/"
+                                        << "/Tools";
+        QTest::newRow("root") << "/"
+                              << "";
+        QTest::newRow("relative") << "a/b/c/"
+                                  << "b/c";
+        QTest::newRow("no final separator") << "/opt/Games/Chess"
+                                            << "Games/Chess";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void pathTail()
     {

@@ -10,7 +10,6 @@
 #include <QTest>
 #include <QUrl>
 
-
 class TestModel : public QObject
 {
     Q_OBJECT
@@ -136,7 +135,8 @@ private Q_SLOTS:
         QVERIFY(s.TargetExists());
         qputenv("removedrive", QFile::encodeName(m_env->Root() + QStringLiteral("/stick2")));
         QVERIFY(!s.TargetExists());
-        s.Path = m_env->Root() + QStringLiteral("/stick1/%removedrive%/../tools/ed"); // not leading: not expanded
+        s.Path =
+            m_env->Root() + QStringLiteral("/stick1/%removedrive%/../tools/ed"); // not leading: not expanded
         QVERIFY(!s.TargetExists());
     }
 
@@ -150,8 +150,8 @@ private Q_SLOTS:
         s.Parameters = QStringLiteral("%KESTRUNE_ARG% %KESTRUNE_ARG% \"a b\"");
         s.Run();
         QVERIFY(recorder.WaitFor(1));
-        QCOMPARE(recorder.Lines().first(), QFileInfo(program).absolutePath() +
-                                               QStringLiteral("\texpanded\t%KESTRUNE_ARG%\ta b"));
+        QCOMPARE(recorder.Lines().first(),
+                 QFileInfo(program).absolutePath() + QStringLiteral("\texpanded\t%KESTRUNE_ARG%\ta b"));
         QCOMPARE(StoredRunCount(s.ShortCutIndex), 1);
         QCOMPARE(s.RunCount, 0); // the record's own counter is not touched
         qunsetenv("KESTRUNE_ARG");

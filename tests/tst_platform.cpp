@@ -13,7 +13,6 @@
 #include <QTest>
 #include <QUrl>
 
-
 class TestPlatform : public QObject
 {
     Q_OBJECT
@@ -35,7 +34,8 @@ private Q_SLOTS:
         const QString program = env.MakeProgram(QStringLiteral("apps/我的 工具/run me"));
         const QString folder = env.MakeFolder(QStringLiteral("work place"));
         QString error;
-        QVERIFY2(Platform::OpenTarget(program, QStringLiteral("-a \"two words\" 'it''s' $HOME ;rm"), folder, 5, &error),
+        QVERIFY2(Platform::OpenTarget(program, QStringLiteral("-a \"two words\" 'it''s' $HOME ;rm"), folder,
+                                      5, &error),
                  qPrintable(error));
         QVERIFY(recorder.WaitFor(1));
         // No shell: double quotes group, nothing is expanded or run.
@@ -50,12 +50,14 @@ private Q_SLOTS:
         const QString folder = env.MakeFolder(QStringLiteral("entry folder"));
         const QString entry = env.MakeFile(
             QStringLiteral("tool.desktop"),
-            QStringLiteral("[Desktop Entry]\nType=Application\nName=Tool\nIcon=utilities-terminal\nExec=%1 --x "
-                           "\"a b\" %f %U 100%% %c\nPath=%2\n[Desktop Action other]\nExec=/bin/false\n")
+            QStringLiteral(
+                "[Desktop Entry]\nType=Application\nName=Tool\nIcon=utilities-terminal\nExec=%1 --x "
+                "\"a b\" %f %U 100%% %c\nPath=%2\n[Desktop Action other]\nExec=/bin/false\n")
                 .arg(program, folder)
                 .toUtf8());
         QString error;
-        QVERIFY2(Platform::OpenTarget(entry, QStringLiteral("ignored"), QString(), 5, &error), qPrintable(error));
+        QVERIFY2(Platform::OpenTarget(entry, QStringLiteral("ignored"), QString(), 5, &error),
+                 qPrintable(error));
         QVERIFY(recorder.WaitFor(1));
         QCOMPARE(recorder.Lines().first(), folder + QStringLiteral("\t--x\ta b\t100%\tTool"));
     }
@@ -121,16 +123,19 @@ private Q_SLOTS:
         QVERIFY(ColourfulPixels(folderIcon) > 100);
         QVERIFY(ColourfulPixels(Platform::TargetIcon(program, false, 32)) > 100);
         // A document's type decides, whether or not the file exists.
-        const QImage text = Platform::TargetIcon(env.Root() + QStringLiteral("/missing/report.TXT"), false, 32);
+        const QImage text =
+            Platform::TargetIcon(env.Root() + QStringLiteral("/missing/report.TXT"), false, 32);
         QCOMPARE(text.size(), QSize(32, 32));
         QVERIFY(ColourfulPixels(text) > 100);
         QVERIFY(!Platform::TargetIcon(env.Root() + QStringLiteral("/no-extension"), false, 32).isNull());
         // A missing folder has no icon at all.
         QVERIFY(Platform::TargetIcon(env.Root() + QStringLiteral("/missing"), true, 32).isNull());
         // A desktop entry shows its own Icon=.
-        const QString entry = env.MakeFile(QStringLiteral("x.desktop"), "[Desktop Entry]\nIcon=user-trash\nExec=x\n");
+        const QString entry =
+            env.MakeFile(QStringLiteral("x.desktop"), "[Desktop Entry]\nIcon=user-trash\nExec=x\n");
         QVERIFY(ColourfulPixels(Platform::TargetIcon(entry, false, 32)) > 100);
-        const QString noIcon = env.MakeFile(QStringLiteral("y.desktop"), "[Desktop Entry]\nIcon=kestrune-no-such\nExec=x\n");
+        const QString noIcon =
+            env.MakeFile(QStringLiteral("y.desktop"), "[Desktop Entry]\nIcon=kestrune-no-such\nExec=x\n");
         QVERIFY(Platform::TargetIcon(noIcon, false, 32).isNull());
     }
 
@@ -138,14 +143,16 @@ private Q_SLOTS:
     {
         TestEnvironment env;
         QVERIFY(!Platform::AutostartEntryExists());
-        QCOMPARE(Platform::AutostartEntryPath(), env.ConfigHome() + QStringLiteral("/autostart/kestrune.desktop"));
+        QCOMPARE(Platform::AutostartEntryPath(),
+                 env.ConfigHome() + QStringLiteral("/autostart/kestrune.desktop"));
         const QString program = QStringLiteral("/opt/my apps/kestrune");
         Platform::WriteAutostartEntry(program);
         QVERIFY(Platform::AutostartEntryExists());
         QFile file(Platform::AutostartEntryPath());
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(),
-                 QByteArray("[Desktop Entry]\nType=Application\nName=Kestrune\nExec=\"/opt/my apps/kestrune\"\n"));
+        QCOMPARE(
+            file.readAll(),
+            QByteArray("[Desktop Entry]\nType=Application\nName=Kestrune\nExec=\"/opt/my apps/kestrune\"\n"));
         file.close();
         QCOMPARE(Platform::Xdg::SplitExec(Platform::Xdg::ReadDesktopEntry(Platform::AutostartEntryPath())),
                  QStringList{program});
@@ -173,8 +180,11 @@ private Q_SLOTS:
         sorted.sort();
         QCOMPARE(system, sorted);
 
-        Platform::SetDriveLister([] { return QStringList{QStringLiteral("/media/a"), QStringLiteral("/media/b")}; });
-        QCOMPARE(Platform::DriveList(), (QStringList{QStringLiteral("/media/a"), QStringLiteral("/media/b")}));
+        Platform::SetDriveLister([] {
+            return QStringList{QStringLiteral("/media/a"), QStringLiteral("/media/b")};
+        });
+        QCOMPARE(Platform::DriveList(),
+                 (QStringList{QStringLiteral("/media/a"), QStringLiteral("/media/b")}));
         Platform::SetDriveLister({});
         QCOMPARE(Platform::DriveList(), system);
     }

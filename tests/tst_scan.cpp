@@ -29,7 +29,8 @@ private Q_SLOTS:
         QTest::newRow("negative") << -1 << QStringList{"a.exe"};
         QTest::newRow("0") << 0 << QStringList{"a.exe", "sub/b.exe"};
         QTest::newRow("1") << 1 << QStringList{"a.exe", "sub/b.exe", "sub/deep/c.exe"};
-        QTest::newRow("5") << 5 << QStringList{"a.exe", "sub/b.exe", "sub/deep/c.exe", "sub/deep/deeper/d.exe"};
+        QTest::newRow("5") << 5
+                           << QStringList{"a.exe", "sub/b.exe", "sub/deep/c.exe", "sub/deep/deeper/d.exe"};
     }
     void depthTable()
     {
@@ -75,7 +76,8 @@ private Q_SLOTS:
         QCOMPARE(plain, slashed);
         QCOMPARE(plain.size(), 4);
         for (const QString& path : plain)
-            QVERIFY2(path.startsWith(start + QLatin1Char('/')) && !path.contains(QStringLiteral("//")), qPrintable(path));
+            QVERIFY2(path.startsWith(start + QLatin1Char('/')) && !path.contains(QStringLiteral("//")),
+                     qPrintable(path));
         // A folder's own files come before anything of its subfolders, and a subfolder is finished
         // before the next one starts.
         QCOMPARE(plain.first(), start + QStringLiteral("/one"));
@@ -127,7 +129,8 @@ private Q_SLOTS:
         env.MakeFile(QStringLiteral("l/real/app.exe"));
         const QString start = env.Root() + QStringLiteral("/l");
         QVERIFY(QFile::link(start, start + QStringLiteral("/real/loop")));
-        QVERIFY(QFile::link(start + QStringLiteral("/real/app.exe"), start + QStringLiteral("/app-link.exe")));
+        QVERIFY(
+            QFile::link(start + QStringLiteral("/real/app.exe"), start + QStringLiteral("/app-link.exe")));
         QVERIFY(QFile::link(start + QStringLiteral("/nowhere"), start + QStringLiteral("/dangling.exe")));
         QStringList found;
         FindFiles(start, QStringLiteral("*.exe"), true, found);
@@ -148,7 +151,8 @@ private Q_SLOTS:
         QFile::setPermissions(locked, QFileDevice::Permissions());
         QStringList found;
         FindFiles(env.Root() + QStringLiteral("/u"), QStringLiteral("*.exe"), true, found);
-        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(locked,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         found.sort();
         QCOMPARE(Names(found, env.Root() + QStringLiteral("/u")), (QStringList{"a/first.exe", "c/last.exe"}));
     }

@@ -77,8 +77,8 @@ private Q_SLOTS:
         QFETCH(bool, expected);
         TestEnvironment env;
         TEnvironment settings(env.StateDir());
-        WriteAll(settings.ConfigFileName(), "[OPTION]\nMinimizeToSystemTray=" + value +
-                                                "\nAutoCorrectRemoveDriveValue=" + value + "\n");
+        WriteAll(settings.ConfigFileName(),
+                 "[OPTION]\nMinimizeToSystemTray=" + value + "\nAutoCorrectRemoveDriveValue=" + value + "\n");
         QCOMPARE(settings.GetMinimizeToSystemTray(), expected);
         // An option whose default is true falls back to true wherever the text is no integer.
         const bool isInteger = ParseIniBool(QString::fromUtf8(value).trimmed()).has_value();
@@ -89,9 +89,10 @@ private Q_SLOTS:
     {
         TestEnvironment env;
         TEnvironment settings(env.StateDir());
-        const QByteArray garbage = "garbage line\r\n\x01\x02\xff\xfe binary\r\n[other]\r\nMinimizeToSystemTray=1\r\n"
-                                   "[option]\r\n  minimizetosystemtray = 1 \r\n; comment=0\r\nDefaultSearchDir=" +
-                                   QByteArray(3000, 'x') + "\r\n";
+        const QByteArray garbage =
+            "garbage line\r\n\x01\x02\xff\xfe binary\r\n[other]\r\nMinimizeToSystemTray=1\r\n"
+            "[option]\r\n  minimizetosystemtray = 1 \r\n; comment=0\r\nDefaultSearchDir=" +
+            QByteArray(3000, 'x') + "\r\n";
         WriteAll(settings.ConfigFileName(), garbage);
         QVERIFY(settings.GetMinimizeToSystemTray()); // section and key in another case
         QCOMPARE(settings.GetDefaultSearchDir(), QString(2047, QLatin1Char('x')));
@@ -100,7 +101,8 @@ private Q_SLOTS:
         settings.SetDisplayNoExistShortCut(false);
         settings.SetMinimizeToSystemTray(false);
         const QByteArray after = ReadAll(settings.ConfigFileName());
-        QVERIFY(after.startsWith("garbage line\r\n\x01\x02\xff\xfe binary\r\n[other]\r\nMinimizeToSystemTray=1\r\n"));
+        QVERIFY(after.startsWith(
+            "garbage line\r\n\x01\x02\xff\xfe binary\r\n[other]\r\nMinimizeToSystemTray=1\r\n"));
         QVERIFY(after.contains("minimizetosystemtray=0\r\n") || after.contains("MinimizeToSystemTray=0\r\n"));
         QVERIFY(after.contains("DisplayNoExistShortCut=0\r\n"));
         QVERIFY(after.contains(QByteArray(3000, 'x')));
@@ -164,14 +166,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("leading reference") << "%removedrive%/tools/editor" << "/media/STICK/tools/editor";
-        QTest::newRow("second reference stays") << "%removedrive%/%HOME_KESTRUNE%/a" << "/media/STICK/%HOME_KESTRUNE%/a";
-        QTest::newRow("not leading") << "/a%removedrive%/c" << "/a%removedrive%/c";
-        QTest::newRow("empty name") << "%%abc" << "%%abc";
-        QTest::newRow("alone") << "%removedrive%" << "/media/STICK";
-        QTest::newRow("undefined") << "%kestrune_undefined%/x" << "%kestrune_undefined%/x";
-        QTest::newRow("unclosed") << "%removedrive/x" << "%removedrive/x";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("leading reference") << "%removedrive%/tools/editor"
+                                           << "/media/STICK/tools/editor";
+        QTest::newRow("second reference stays") << "%removedrive%/%HOME_KESTRUNE%/a"
+                                                << "/media/STICK/%HOME_KESTRUNE%/a";
+        QTest::newRow("not leading") << "/a%removedrive%/c"
+                                     << "/a%removedrive%/c";
+        QTest::newRow("empty name") << "%%abc"
+                                    << "%%abc";
+        QTest::newRow("alone") << "%removedrive%"
+                               << "/media/STICK";
+        QTest::newRow("undefined") << "%kestrune_undefined%/x"
+                                   << "%kestrune_undefined%/x";
+        QTest::newRow("unclosed") << "%removedrive/x"
+                                  << "%removedrive/x";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void expandPath()
     {
@@ -192,7 +202,8 @@ private Q_SLOTS:
         TEnvironment settings(env.StateDir());
         qputenv("KA", "1");
         qputenv("KB", "二");
-        QCOMPARE(settings.ExpandVariable(QStringLiteral("%KA%-%KB%-%nope%-%KA%")), QStringLiteral("1-二-%nope%-1"));
+        QCOMPARE(settings.ExpandVariable(QStringLiteral("%KA%-%KB%-%nope%-%KA%")),
+                 QStringLiteral("1-二-%nope%-1"));
         QCOMPARE(settings.GetRemoveDrive(), QStringLiteral("%removedrive%"));
         qputenv("removedrive", "");
         QCOMPARE(settings.GetRemoveDrive(), QString());
@@ -210,7 +221,8 @@ private Q_SLOTS:
         QCOMPARE(ReadAll(file), QByteArray("removedrive=\"") +
                                     QStringLiteral("/media/alice/U盘 \\\"1\\\" \\$x \\`y\\` \\\\z").toUtf8() +
                                     "\"\n");
-        QCOMPARE(Platform::ReadPersistentVariable(QStringLiteral("removedrive")), std::optional<QString>(value));
+        QCOMPARE(Platform::ReadPersistentVariable(QStringLiteral("removedrive")),
+                 std::optional<QString>(value));
 
         // A second write replaces the line and keeps the others.
         WriteAll(file, "OTHER=1\nremovedrive=\"/old\"\n");

@@ -119,7 +119,8 @@ private Q_SLOTS:
         const QString blocked = m_env->MakeFile(QStringLiteral("blocked/data")); // a file named data
         Tdm broken(QFileInfo(blocked).absolutePath());
         const QString error = ErrorOf([&] { broken.DataModuleCreate(); });
-        QCOMPARE(error, QStringLiteral("Cannot create ") + QFileInfo(blocked).absolutePath() + QStringLiteral("/data"));
+        QCOMPARE(error, QStringLiteral("Cannot create ") + QFileInfo(blocked).absolutePath() +
+                            QStringLiteral("/data"));
         QVERIFY(AppEnvironment); // the settings object exists by then
         QVERIFY(!ErrorOf([&] { broken.MaxShortCutIndex(); }).isEmpty());
         QVERIFY(!ErrorOf([&] { broken.AddGroup(QStringLiteral("x")); }).isEmpty());
@@ -129,7 +130,8 @@ private Q_SLOTS:
     {
         m_fixture.reset();
         const QString state = m_env->MakeFolder(QStringLiteral("other"));
-        const QByteArray garbage = QByteArray("this is not a database, it is a letter to my future self ") .repeated(100);
+        const QByteArray garbage =
+            QByteArray("this is not a database, it is a letter to my future self ").repeated(100);
         const QString file = m_env->MakeFile(QStringLiteral("other/data/kestrune.db"), garbage);
         Tdm damaged(state);
         const QString error = ErrorOf([&] { damaged.DataModuleCreate(); });
@@ -150,17 +152,19 @@ private Q_SLOTS:
         store().DeleteShortCut(2);
         QCOMPARE(Add(QStringLiteral("g"), QStringLiteral("e")), 4); // a gap stays a gap
 
-        TQShortCut shortCut = Record(QStringLiteral("g"), QStringLiteral("pic"), m_env->MakeFolder(QStringLiteral("f")), true);
+        TQShortCut shortCut =
+            Record(QStringLiteral("g"), QStringLiteral("pic"), m_env->MakeFolder(QStringLiteral("f")), true);
         store().AddShortCut(shortCut);
         QCOMPARE(shortCut.Icon.size(), QSize(32, 32));
         QSqlQuery query(QSqlDatabase::database(store().DatabaseName));
-        QVERIFY(query.exec(QStringLiteral("SELECT FICON FROM t_sc WHERE ShortCutIndex=%1").arg(shortCut.ShortCutIndex)));
+        QVERIFY(query.exec(
+            QStringLiteral("SELECT FICON FROM t_sc WHERE ShortCutIndex=%1").arg(shortCut.ShortCutIndex)));
         QVERIFY(query.next());
         const QByteArray bmp = query.value(0).toByteArray();
         QVERIFY(bmp.startsWith("BM"));
         QCOMPARE(qFromLittleEndian<quint32>(bmp.constData() + 14), 40u); // the information header
-        QCOMPARE(qFromLittleEndian<qint32>(bmp.constData() + 22), 32); // rows stored bottom-up
-        QCOMPARE(qFromLittleEndian<quint32>(bmp.constData() + 30), 0u); // uncompressed
+        QCOMPARE(qFromLittleEndian<qint32>(bmp.constData() + 22), 32);   // rows stored bottom-up
+        QCOMPARE(qFromLittleEndian<quint32>(bmp.constData() + 30), 0u);  // uncompressed
         QCOMPARE(BmpToPicture(bmp).pixel(5, 5), shortCut.Icon.pixel(5, 5));
     }
 
@@ -175,7 +179,8 @@ private Q_SLOTS:
         const QImage odd = gradient.copy(3, 2, 7, 5).convertToFormat(QImage::Format_RGB32); // rows padded
         QCOMPARE(BmpToPicture(PictureToBmp(odd)), odd);
         // Other plain forms a BMP may take read exactly as the image plug-in reads them.
-        for (const QImage::Format format : {QImage::Format_RGB888, QImage::Format_Indexed8, QImage::Format_Mono}) {
+        for (const QImage::Format format :
+             {QImage::Format_RGB888, QImage::Format_Indexed8, QImage::Format_Mono}) {
             QByteArray bytes;
             QBuffer buffer(&bytes);
             buffer.open(QIODevice::WriteOnly);
@@ -194,8 +199,10 @@ private Q_SLOTS:
 
     void lastIndexIsRefused()
     {
-        store().ExecuteStatement(QStringLiteral("INSERT INTO t_sc (ShortCutIndex, GroupName) VALUES (32767, 'g')"));
-        TQShortCut shortCut = Record(QStringLiteral("g"), QStringLiteral("one too many"), QStringLiteral("/bin/sh"));
+        store().ExecuteStatement(
+            QStringLiteral("INSERT INTO t_sc (ShortCutIndex, GroupName) VALUES (32767, 'g')"));
+        TQShortCut shortCut =
+            Record(QStringLiteral("g"), QStringLiteral("one too many"), QStringLiteral("/bin/sh"));
         shortCut.ShortCutIndex = 12;
         QVERIFY(!ErrorOf([&] { store().AddShortCut(shortCut); }).isEmpty());
         QCOMPARE(shortCut.ShortCutIndex, 12);
@@ -247,7 +254,9 @@ private Q_SLOTS:
     {
         store().AddGroup(QString(50, QChar(0x7EC4)));
         QVERIFY(store().GroupExists(QString(50, QChar(0x7EC4))));
-        QVERIFY(ErrorOf([&] { store().AddGroup(QString(51, QLatin1Char('g'))); }).contains(QStringLiteral("CHECK")));
+        QVERIFY(ErrorOf([&] {
+                    store().AddGroup(QString(51, QLatin1Char('g')));
+                }).contains(QStringLiteral("CHECK")));
         QStringList groups;
         store().LoadGroupNames(groups);
         QCOMPARE(groups.size(), 1);
@@ -255,11 +264,13 @@ private Q_SLOTS:
 
     void updateLeavesKindCountAndPicture()
     {
-        TQShortCut shortCut = Record(QStringLiteral("Tools"), QStringLiteral("Editor"), m_env->MakeFolder(QStringLiteral("ed")), true);
+        TQShortCut shortCut = Record(QStringLiteral("Tools"), QStringLiteral("Editor"),
+                                     m_env->MakeFolder(QStringLiteral("ed")), true);
         store().AddShortCut(shortCut);
         const QImage picture = shortCut.Icon;
         store().IncRunCount(shortCut.ShortCutIndex);
-        TQShortCut changed = Record(QStringLiteral("Other"), QStringLiteral("Ed'2"), QStringLiteral("/nowhere/ed"));
+        TQShortCut changed =
+            Record(QStringLiteral("Other"), QStringLiteral("Ed'2"), QStringLiteral("/nowhere/ed"));
         changed.Parameters = QStringLiteral("-x");
         changed.ShowCmd = 3;
         changed.AutoRun = true;
@@ -310,8 +321,8 @@ private Q_SLOTS:
         TQShortCutList list;
         store().LoadAutoRunShortCuts(list);
         QCOMPARE(Names(list), (QStringList{"a", "c"}));
-        QVERIFY(!list.front()->AutoRun);       // not read
-        QVERIFY(list.front()->Icon.isNull());  // not read
+        QVERIFY(!list.front()->AutoRun);      // not read
+        QVERIFY(list.front()->Icon.isNull()); // not read
         store().ClearAutoRun(a.ShortCutIndex);
         store().ClearAutoRun(c.ShortCutIndex);
         QVERIFY(!store().HasAutoRunShortCuts());
@@ -336,10 +347,10 @@ private Q_SLOTS:
 
     void nullsAndDamagedPictures()
     {
-        store().ExecuteStatement(QStringLiteral(
-            "INSERT INTO t_sc VALUES (1,'g','null params','/a',NULL,0,NULL,5,0,0),"
-            "(2,'g','bad picture','/b','',0,x'424d0000deadbeef',5,0,0),"
-            "(3,'g','after','/c','p',0,NULL,5,0,0)"));
+        store().ExecuteStatement(
+            QStringLiteral("INSERT INTO t_sc VALUES (1,'g','null params','/a',NULL,0,NULL,5,0,0),"
+                           "(2,'g','bad picture','/b','',0,x'424d0000deadbeef',5,0,0),"
+                           "(3,'g','after','/c','p',0,NULL,5,0,0)"));
         TQShortCutList list;
         store().LoadShortCuts(QStringLiteral("g"), list);
         QCOMPARE(Names(list), (QStringList{"null params", "bad picture", "after"}));
@@ -352,7 +363,8 @@ private Q_SLOTS:
     void favourites()
     {
         for (int i = 0; i < 20; ++i) {
-            TQShortCut folder = Record(QStringLiteral("g"), QStringLiteral("dir%1").arg(i), QStringLiteral("/tmp"), true);
+            TQShortCut folder =
+                Record(QStringLiteral("g"), QStringLiteral("dir%1").arg(i), QStringLiteral("/tmp"), true);
             store().AddShortCut(folder);
             store().IncRunCount(folder.ShortCutIndex);
         }
@@ -437,11 +449,12 @@ private Q_SLOTS:
         store().AddGroup(QStringLiteral("G"));
         Add(QStringLiteral("G"), QStringLiteral("kept"));
         // Make the second statement of each operation fail.
-        store().ExecuteStatement(QStringLiteral(
-            "CREATE TRIGGER no_delete BEFORE DELETE ON t_sc BEGIN SELECT RAISE(ABORT, 'delete refused'); END"));
-        store().ExecuteStatement(QStringLiteral(
-            "CREATE TRIGGER no_update BEFORE UPDATE ON t_sc BEGIN SELECT RAISE(ABORT, 'update refused'); END"));
-        QCOMPARE(ErrorOf([&] { store().DeleteGroup(QStringLiteral("G")); }), QStringLiteral("delete refused"));
+        store().ExecuteStatement(QStringLiteral("CREATE TRIGGER no_delete BEFORE DELETE ON t_sc BEGIN SELECT "
+                                                "RAISE(ABORT, 'delete refused'); END"));
+        store().ExecuteStatement(QStringLiteral("CREATE TRIGGER no_update BEFORE UPDATE ON t_sc BEGIN SELECT "
+                                                "RAISE(ABORT, 'update refused'); END"));
+        QCOMPARE(ErrorOf([&] { store().DeleteGroup(QStringLiteral("G")); }),
+                 QStringLiteral("delete refused"));
         QCOMPARE(ErrorOf([&] { store().RenameGroup(QStringLiteral("G"), QStringLiteral("H")); }),
                  QStringLiteral("update refused"));
         QVERIFY(store().GroupExists(QStringLiteral("G")));
@@ -455,7 +468,8 @@ private Q_SLOTS:
     {
         const QString folder = QStringLiteral("/opt/Games/Chess/");
         std::vector<TQProgram> results;
-        store().ClassifySearchResults({folder + QStringLiteral("Chess.exe"), folder + QStringLiteral("Setup.exe"),
+        store().ClassifySearchResults({folder + QStringLiteral("Chess.exe"),
+                                       folder + QStringLiteral("Setup.exe"),
                                        folder + QStringLiteral("uninst.exe")},
                                       results);
         QCOMPARE(results.size(), std::size_t(2));
@@ -470,9 +484,9 @@ private Q_SLOTS:
     void classifyGroupsByFolderAndScore()
     {
         std::vector<TQProgram> results;
-        store().ClassifySearchResults({QStringLiteral("/b/Tom's Game/Tom's Game.sh"), QStringLiteral("/b/Tom's Game/zz.sh"),
-                                       QStringLiteral("/a/x/abc"), QStringLiteral("/a/y/abc"),
-                                       QStringLiteral("/b/Tom's Game/Tom.sh")},
+        store().ClassifySearchResults({QStringLiteral("/b/Tom's Game/Tom's Game.sh"),
+                                       QStringLiteral("/b/Tom's Game/zz.sh"), QStringLiteral("/a/x/abc"),
+                                       QStringLiteral("/a/y/abc"), QStringLiteral("/b/Tom's Game/Tom.sh")},
                                       results);
         QStringList rows;
         for (const TQProgram& p : results)
@@ -517,7 +531,9 @@ private Q_SLOTS:
         QCOMPARE(list[2]->Path, QStringLiteral("homexx.sh"));
         QCOMPARE(list[0]->ScText, QStringLiteral("1")); // nothing else changes
         // A path that would outgrow its column: the engine refuses and every path stays.
-        QVERIFY(!ErrorOf([&] { store().ReplaceInPaths(QStringLiteral("x"), QString(600, QLatin1Char('y'))); }).isEmpty());
+        QVERIFY(!ErrorOf([&] {
+                     store().ReplaceInPaths(QStringLiteral("x"), QString(600, QLatin1Char('y')));
+                 }).isEmpty());
         list.clear();
         store().LoadShortCuts(QString(), list);
         QCOMPARE(list[2]->Path, QStringLiteral("homexx.sh"));
@@ -564,7 +580,8 @@ private Q_SLOTS:
         // A folder sample is never found, and nothing is written.
         qunsetenv("removedrive");
         store().ExecuteStatement(QStringLiteral("DELETE FROM t_sc"));
-        TQShortCut folder = Record(QStringLiteral("g"), QStringLiteral("tools"), QStringLiteral("%removedrive%/tools"), true);
+        TQShortCut folder =
+            Record(QStringLiteral("g"), QStringLiteral("tools"), QStringLiteral("%removedrive%/tools"), true);
         store().AddShortCut(folder);
         QVERIFY(!ProbeRemoveDrive(store(), *AppEnvironment));
         QVERIFY(!qEnvironmentVariableIsSet("removedrive"));

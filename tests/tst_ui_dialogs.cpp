@@ -26,7 +26,6 @@
 
 namespace {
 
-
 int Add(const QString& group, const QString& text, const QString& path, bool autoRun = false,
         const QString& parameters = QString())
 {
@@ -106,7 +105,6 @@ QByteArray Contents(const QString& path)
 }
 
 } // namespace
-
 
 class TestDialogs : public QObject
 {

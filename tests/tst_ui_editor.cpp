@@ -43,11 +43,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("message"); // empty: accepted
-        QTest::newRow("no group") << false << "n" << "/bin/sh" << "请先建立快速启动类别";
-        QTest::newRow("no name") << true << "" << "/bin/sh" << "快速启动名称不能为空";
-        QTest::newRow("no target") << true << "n" << "" << "程序不能为空";
-        QTest::newRow("blanks pass") << true << " " << " " << "";
-        QTest::newRow("missing target passes") << true << "n" << "/no/such/file" << "";
+        QTest::newRow("no group") << false << "n"
+                                  << "/bin/sh"
+                                  << "请先建立快速启动类别";
+        QTest::newRow("no name") << true << ""
+                                 << "/bin/sh"
+                                 << "快速启动名称不能为空";
+        QTest::newRow("no target") << true << "n"
+                                   << ""
+                                   << "程序不能为空";
+        QTest::newRow("blanks pass") << true << " "
+                                     << " "
+                                     << "";
+        QTest::newRow("missing target passes") << true << "n"
+                                               << "/no/such/file"
+                                               << "";
     }
     void editorChecks()
     {
@@ -165,11 +175,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
-        QTest::newRow("untouched") << "请输入" << "";
-        QTest::newRow("blanks") << "   " << "";
-        QTest::newRow("quote") << "it's" << "";
-        QTest::newRow("empty") << "" << "请输入类别名称";
-        QTest::newRow("exists") << "Tools" << "存在同名类别";
+        QTest::newRow("untouched") << "请输入"
+                                   << "";
+        QTest::newRow("blanks") << "   "
+                                << "";
+        QTest::newRow("quote") << "it's"
+                               << "";
+        QTest::newRow("empty") << ""
+                               << "请输入类别名称";
+        QTest::newRow("exists") << "Tools"
+                                << "存在同名类别";
         QTest::newRow("50") << QString(50, QChar(0x7EC4)) << "";
         QTest::newRow("51") << QString(51, QLatin1Char('g')) << "类别名称不能超过50个字符";
     }

@@ -12,17 +12,17 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QMenu>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QToolBar>
 #include <QSystemTrayIcon>
+#include <QToolBar>
 #include <QUrl>
 
 class TestMainWindow : public QObject
@@ -34,7 +34,8 @@ class TestMainWindow : public QObject
     TestEnvironment& env() { return *f->env; }
     MessageRecorder& messages() { return f->messages; }
 
-    int Add(const QString& group, const QString& name, const QString& path, bool isDir = false, bool autoRun = false)
+    int Add(const QString& group, const QString& name, const QString& path, bool isDir = false,
+            bool autoRun = false)
     {
         TQShortCut s;
         s.GroupName = group;
@@ -81,7 +82,8 @@ class TestMainWindow : public QObject
     {
         dm->AddGroup(QStringLiteral("G"));
         for (const char* name : {"a", "b", "c", "d", "e"})
-            Add(QStringLiteral("G"), QLatin1String(name), env().MakeFile(QStringLiteral("files/") + QLatin1String(name)));
+            Add(QStringLiteral("G"), QLatin1String(name),
+                env().MakeFile(QStringLiteral("files/") + QLatin1String(name)));
         w().FormCreate();
     }
 
@@ -105,12 +107,13 @@ private Q_SLOTS:
             return n;
         };
         QCOMPARE(names(w().RzToolbar1),
-                 (QStringList{"ActionNewGroup", "ActionRenameGroup", "ActionDelGroup", "ActionReorderGroup", "|",
-                              "ActionSearchSc", "ActionCleanQShortCut", "ActionFav", "|", "ActionListAutoRun",
-                              "ActionOption", "ActionAbout"}));
+                 (QStringList{"ActionNewGroup", "ActionRenameGroup", "ActionDelGroup", "ActionReorderGroup",
+                              "|", "ActionSearchSc", "ActionCleanQShortCut", "ActionFav", "|",
+                              "ActionListAutoRun", "ActionOption", "ActionAbout"}));
         QStringList second = names(w().RzToolbar2);
         second.removeLast(); // the check box
-        QCOMPARE(second, (QStringList{"ActionNewFile", "ActionUpdateSc", "ActionDelSc", "ActionDeltree", "ActionRefresh", "|"}));
+        QCOMPARE(second, (QStringList{"ActionNewFile", "ActionUpdateSc", "ActionDelSc", "ActionDeltree",
+                                      "ActionRefresh", "|"}));
         QCOMPARE(w().RzCheckBoxDisplayNoExist->text(), QStringLiteral("显示失效快捷方式"));
         QCOMPARE(w().ActionRefresh->shortcut(), QKeySequence(Qt::Key_F5));
         QCOMPARE(w().ActionDelSc->toolTip(), QStringLiteral("删除快捷方式，可以多选"));
@@ -147,11 +150,14 @@ private Q_SLOTS:
     {
         const QString drive = env().MakeFolder(QStringLiteral("media/STICK"));
         env().MakeProgram(QStringLiteral("media/STICK/tools/app"));
-        Platform::SetDriveLister([&] { return QStringList{env().MakeFolder(QStringLiteral("media/A")), drive}; });
+        Platform::SetDriveLister([&] {
+            return QStringList{env().MakeFolder(QStringLiteral("media/A")), drive};
+        });
         LaunchRecorder recorder(env().Root());
         dm->AddGroup(QStringLiteral("First"));
         dm->AddGroup(QStringLiteral("Second"));
-        Add(QStringLiteral("Second"), QStringLiteral("app"), QStringLiteral("%removedrive%/tools/app"), false, true);
+        Add(QStringLiteral("Second"), QStringLiteral("app"), QStringLiteral("%removedrive%/tools/app"), false,
+            true);
         Add(QStringLiteral("First"), QStringLiteral("one"), QStringLiteral("%removedrive%/tools/app"));
         w().FormCreate();
         QCOMPARE(qEnvironmentVariable("removedrive"), drive);
@@ -179,7 +185,8 @@ private Q_SLOTS:
         LaunchRecorder recorder(env().Root());
         dm->AddGroup(QStringLiteral("G"));
         Add(QStringLiteral("G"), QStringLiteral("gone"), env().Root() + QStringLiteral("/gone"), false, true);
-        Add(QStringLiteral("G"), QStringLiteral("ok"), env().MakeProgram(QStringLiteral("bin/ok")), false, true);
+        Add(QStringLiteral("G"), QStringLiteral("ok"), env().MakeProgram(QStringLiteral("bin/ok")), false,
+            true);
         QVERIFY_THROWS_EXCEPTION(Exception, w().FormCreate());
         QVERIFY(recorder.WaitFor(1));
         QCOMPARE(Tabs(), QStringList{"G"}); // start-up went on past the failed launch
@@ -277,7 +284,8 @@ private Q_SLOTS:
         dm->AddGroup(QStringLiteral("G"));
         const QString program = env().MakeProgram(QStringLiteral("bin/run me"));
         const int ok = Add(QStringLiteral("G"), QStringLiteral("ok"), program);
-        const int gone = Add(QStringLiteral("G"), QStringLiteral("gone"), env().Root() + QStringLiteral("/gone"));
+        const int gone =
+            Add(QStringLiteral("G"), QStringLiteral("gone"), env().Root() + QStringLiteral("/gone"));
         w().FormCreate();
         Select({1});
         w().ListView1DblClick();
@@ -442,7 +450,8 @@ private Q_SLOTS:
     void physicalDeleteNeverTrashesWhatItMustNot()
     {
         dm->AddGroup(QStringLiteral("G"));
-        Add(QStringLiteral("G"), QStringLiteral("home"), QDir::homePath() + QStringLiteral("/.kestrune-probe"));
+        Add(QStringLiteral("G"), QStringLiteral("home"),
+            QDir::homePath() + QStringLiteral("/.kestrune-probe"));
         Add(QStringLiteral("G"), QStringLiteral("relative"), QStringLiteral("relative/x"));
         w().FormCreate();
         w().ListView1->selectAll();
@@ -514,7 +523,7 @@ private Q_SLOTS:
         Select({1, 2});
         w().ListView1DragDrop(w().ListView1->item(3)); // two selected: nothing
         Select({1});
-        w().ListView1DragDrop(nullptr); // empty space: nothing
+        w().ListView1DragDrop(nullptr);                // empty space: nothing
         w().ListView1DragDrop(w().ListView1->item(1)); // onto itself: nothing
         QCOMPARE(Stored(), (QStringList{"a", "b", "c", "d", "e"}));
         QVERIFY(w().ListView1->item(1)->isSelected());
@@ -551,8 +560,8 @@ private Q_SLOTS:
         const QString two = env().MakeFile(QStringLiteral("drop/two"));
         const QString folder = env().MakeFolder(QStringLiteral("drop/我的 文件夹"));
         auto* mime = new QMimeData;
-        mime->setUrls({QUrl::fromLocalFile(one), QUrl(QStringLiteral("https://example.org/x")), QUrl::fromLocalFile(two),
-                       QUrl::fromLocalFile(folder), QUrl::fromLocalFile(one)});
+        mime->setUrls({QUrl::fromLocalFile(one), QUrl(QStringLiteral("https://example.org/x")),
+                       QUrl::fromLocalFile(two), QUrl::fromLocalFile(folder), QUrl::fromLocalFile(one)});
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(w().ListView1->viewport(), &enter);
         QVERIFY(enter.isAccepted());

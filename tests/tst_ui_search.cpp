@@ -22,7 +22,6 @@
 
 namespace {
 
-
 // Sets the controls the way a user would before pressing OK; the subfolder boxes keep their defaults.
 void Fill(TfrmSearch& dialog, const QString& folder, const QString& group,
           const QString& mask = QStringLiteral("*.exe"))

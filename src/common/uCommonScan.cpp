@@ -1,5 +1,4 @@
 #include "common/uCommon.h"
-
 #include "platform/Platform.h"
 
 #include <QByteArray>
@@ -71,18 +70,20 @@ public:
     {
         std::vector<QByteArray> subfolders;
         const bool enter = depth >= 0;
-        Platform::ListDirectory(nativeFolder, [&](const char* name, std::size_t length, Platform::EntryKind kind) {
-            if (kind == Platform::EntryKind::File) {
-                if (m_mask.Matches(name, length))
-                    m_list.append(folderText + QString::fromUtf8(name, qsizetype(length)));
-            } else if (kind == Platform::EntryKind::Folder && enter && name[0] != '.') {
-                // A name that begins with '.' is a hidden folder here: its files are not searched.
-                subfolders.emplace_back(name, qsizetype(length));
-            }
-        });
+        Platform::ListDirectory(
+            nativeFolder, [&](const char* name, std::size_t length, Platform::EntryKind kind) {
+                if (kind == Platform::EntryKind::File) {
+                    if (m_mask.Matches(name, length))
+                        m_list.append(folderText + QString::fromUtf8(name, qsizetype(length)));
+                } else if (kind == Platform::EntryKind::Folder && enter && name[0] != '.') {
+                    // A name that begins with '.' is a hidden folder here: its files are not searched.
+                    subfolders.emplace_back(name, qsizetype(length));
+                }
+            });
         const int next = depth == Unlimited ? Unlimited : depth - 1;
         for (const QByteArray& sub : subfolders) {
-            Scan(folderText + QString::fromUtf8(sub) + Platform::PathDelimiter(), nativeFolder + sub + '/', next);
+            Scan(folderText + QString::fromUtf8(sub) + Platform::PathDelimiter(), nativeFolder + sub + '/',
+                 next);
         }
     }
 

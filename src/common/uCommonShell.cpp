@@ -1,5 +1,4 @@
 #include "common/uCommon.h"
-
 #include "platform/Platform.h"
 
 #include <QDir>

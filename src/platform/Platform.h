@@ -27,7 +27,12 @@ bool IsExistingFile(const QString& path);
 bool IsExistingFolder(const QString& path);
 
 // Directory listing. Links to folders are reported as EntryKind::Other, so that a scan never follows one.
-enum class EntryKind { File, Folder, Other };
+enum class EntryKind
+{
+    File,
+    Folder,
+    Other
+};
 using EntryVisitor = std::function<void(const char* name, std::size_t length, EntryKind kind)>;
 // Calls visit for every entry of the folder except "." and ".."; false when the folder cannot be read.
 bool ListDirectory(const QByteArray& nativeFolder, const EntryVisitor& visit);

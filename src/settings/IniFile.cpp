@@ -47,7 +47,8 @@ std::optional<Assignment> ParseAssignment(const QByteArray& line)
     const qsizetype eq = text.indexOf('=');
     if (eq <= 0 || text.trimmed().startsWith(';') || text.trimmed().startsWith('#'))
         return std::nullopt;
-    return Assignment{QString::fromUtf8(text.left(eq)).trimmed(), QString::fromUtf8(text.mid(eq + 1)).trimmed()};
+    return Assignment{QString::fromUtf8(text.left(eq)).trimmed(),
+                      QString::fromUtf8(text.mid(eq + 1)).trimmed()};
 }
 
 bool SameName(const QString& a, const QString& b)
@@ -97,7 +98,8 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
         }
         if (!inSection)
             continue;
-        if (const auto assignment = ParseAssignment(lines.at(i)); assignment && SameName(assignment->key, key)) {
+        if (const auto assignment = ParseAssignment(lines.at(i));
+            assignment && SameName(assignment->key, key)) {
             lines[i] = crlf ? newLine + '\r' : newLine;
             written = true;
         } else if (!WithoutCarriageReturn(lines.at(i)).trimmed().isEmpty()) {

@@ -61,8 +61,7 @@ TEnvironment::TEnvironment() : TEnvironment(ChooseStateDir()) {}
 
 TEnvironment::TEnvironment(const QString& stateDir)
     : m_stateDir(WithTrailingDelimiter(stateDir)), IniFile(std::make_unique<TIniFile>(ConfigFileName()))
-{
-}
+{}
 
 TEnvironment::~TEnvironment() = default;
 

@@ -1,6 +1,5 @@
-#include "settings/uEnvironment.h"
-
 #include "platform/Platform.h"
+#include "settings/uEnvironment.h"
 
 namespace {
 

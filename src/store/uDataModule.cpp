@@ -129,8 +129,8 @@ void Tdm::DataModuleCreate()
     IconList.Truncate(0);
     IconList.Add(DefaultShortCutIcon());
 
-    m_environment = m_stateDir.isEmpty() ? std::make_unique<TEnvironment>()
-                                         : std::make_unique<TEnvironment>(m_stateDir);
+    m_environment =
+        m_stateDir.isEmpty() ? std::make_unique<TEnvironment>() : std::make_unique<TEnvironment>(m_stateDir);
     AppEnvironment = m_environment.get();
     AppEnvironment->ImportPersistedVariables();
 
@@ -150,8 +150,8 @@ void Tdm::DataModuleCreate()
     // Write-ahead logging keeps every committed shortcut through a crash of the program without waiting
     // for the disk at each one. (A memory map would read a large list faster, but every page it touched
     // would stay counted in the program's memory.)
-    for (const char* statement : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL",
-                                  "ATTACH DATABASE ':memory:' AS Memory"}) {
+    for (const char* statement :
+         {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL", "ATTACH DATABASE ':memory:' AS Memory"}) {
         if (!pragma.exec(QString::fromLatin1(statement)))
             throw Exception(EngineText(pragma.lastError()));
     }
@@ -175,19 +175,19 @@ void Tdm::DataModuleDestroy()
 
 void Tdm::CreateTables()
 {
-    ExecuteStatement(QStringLiteral(
-        "CREATE TABLE IF NOT EXISTS t_sc ("
-        "ShortCutIndex INTEGER NOT NULL CHECK (ShortCutIndex BETWEEN -32768 AND 32767),"
-        "GroupName TEXT CHECK (length(GroupName) <= 512),"
-        "SCTEXT TEXT CHECK (length(SCTEXT) <= 512),"
-        "Path TEXT CHECK (length(Path) <= 512),"
-        "Parameters TEXT CHECK (length(Parameters) <= 512),"
-        "IsDir INTEGER,"
-        "FICON BLOB,"
-        "ShowCmd INTEGER CHECK (ShowCmd BETWEEN -32768 AND 32767),"
-        "AutoRun INTEGER,"
-        "RunCount INTEGER CHECK (RunCount BETWEEN -32768 AND 32767),"
-        "PRIMARY KEY (ShortCutIndex))"));
+    ExecuteStatement(
+        QStringLiteral("CREATE TABLE IF NOT EXISTS t_sc ("
+                       "ShortCutIndex INTEGER NOT NULL CHECK (ShortCutIndex BETWEEN -32768 AND 32767),"
+                       "GroupName TEXT CHECK (length(GroupName) <= 512),"
+                       "SCTEXT TEXT CHECK (length(SCTEXT) <= 512),"
+                       "Path TEXT CHECK (length(Path) <= 512),"
+                       "Parameters TEXT CHECK (length(Parameters) <= 512),"
+                       "IsDir INTEGER,"
+                       "FICON BLOB,"
+                       "ShowCmd INTEGER CHECK (ShowCmd BETWEEN -32768 AND 32767),"
+                       "AutoRun INTEGER,"
+                       "RunCount INTEGER CHECK (RunCount BETWEEN -32768 AND 32767),"
+                       "PRIMARY KEY (ShortCutIndex))"));
     ExecuteStatement(QStringLiteral("CREATE TABLE IF NOT EXISTS t_scg ("
                                     "groupindex INTEGER CHECK (groupindex BETWEEN -32768 AND 32767),"
                                     "groupname TEXT CHECK (length(groupname) <= 50))"));

@@ -45,7 +45,9 @@ void Tdm::DeleteGroup(const QString& name)
 void Tdm::RenameGroup(const QString& oldName, const QString& newName)
 {
     RunInTransaction(Database(), [&] {
-        ExecuteStatement(QStringLiteral("UPDATE t_scg SET groupname=? WHERE groupname=?"), {Text(newName), Text(oldName)});
-        ExecuteStatement(QStringLiteral("UPDATE t_sc SET GroupName=? WHERE GroupName=?"), {Text(newName), Text(oldName)});
+        ExecuteStatement(QStringLiteral("UPDATE t_scg SET groupname=? WHERE groupname=?"),
+                         {Text(newName), Text(oldName)});
+        ExecuteStatement(QStringLiteral("UPDATE t_sc SET GroupName=? WHERE GroupName=?"),
+                         {Text(newName), Text(oldName)});
     });
 }

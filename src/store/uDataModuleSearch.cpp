@@ -32,18 +32,20 @@ void Tdm::ClassifySearchResults(const QStringList& found, std::vector<TQProgram>
         }
     });
     {
-        QSqlQuery select = Prepare(QStringLiteral(
-            "SELECT FileName, Path, similar FROM Memory.t_p GROUP BY Path, similar ORDER BY Path, similar DESC"));
+        QSqlQuery select = Prepare(QStringLiteral("SELECT FileName, Path, similar FROM Memory.t_p GROUP BY "
+                                                  "Path, similar ORDER BY Path, similar DESC"));
         Exec(select);
         while (select.next())
-            results.push_back({select.value(0).toString(), select.value(1).toString(), select.value(2).toInt()});
+            results.push_back(
+                {select.value(0).toString(), select.value(1).toString(), select.value(2).toInt()});
     }
     ExecuteStatement(QStringLiteral("DROP TABLE IF EXISTS Memory.t_p"));
 }
 
 bool Tdm::RemoveDriveValueValid()
 {
-    QSqlQuery query = Prepare(QStringLiteral("SELECT Path FROM t_sc WHERE instr(Path, ?) > 0"), {RemoveDriveReference});
+    QSqlQuery query =
+        Prepare(QStringLiteral("SELECT Path FROM t_sc WHERE instr(Path, ?) > 0"), {RemoveDriveReference});
     Exec(query);
     int total = 0;
     int existing = 0;

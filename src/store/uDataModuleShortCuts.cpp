@@ -6,8 +6,8 @@
 
 namespace {
 
-const QString Columns =
-    QStringLiteral("ShortCutIndex, GroupName, SCTEXT, Path, Parameters, IsDir, FICON, ShowCmd, AutoRun, RunCount");
+const QString Columns = QStringLiteral(
+    "ShortCutIndex, GroupName, SCTEXT, Path, Parameters, IsDir, FICON, ShowCmd, AutoRun, RunCount");
 
 // Fills a record from a row of the columns above, fetched by position for speed.
 std::unique_ptr<TQShortCut> RecordFromRow(const QSqlQuery& query, bool withAutoRunAndIcon)
@@ -38,10 +38,11 @@ void Tdm::AddShortCut(TQShortCut& shortCut)
     max.finish();
 
     shortCut.CaptureIcon();
-    ExecuteStatement(QStringLiteral("INSERT INTO t_sc (") + Columns + QStringLiteral(") VALUES (?,?,?,?,?,?,?,?,?,?)"),
-                     {index, Text(shortCut.GroupName), Text(shortCut.ScText), Text(shortCut.Path), Text(shortCut.Parameters),
-                      shortCut.IsDir, PictureToBmp(shortCut.Icon), shortCut.ShowCmd, shortCut.AutoRun,
-                      shortCut.RunCount});
+    ExecuteStatement(QStringLiteral("INSERT INTO t_sc (") + Columns +
+                         QStringLiteral(") VALUES (?,?,?,?,?,?,?,?,?,?)"),
+                     {index, Text(shortCut.GroupName), Text(shortCut.ScText), Text(shortCut.Path),
+                      Text(shortCut.Parameters), shortCut.IsDir, PictureToBmp(shortCut.Icon),
+                      shortCut.ShowCmd, shortCut.AutoRun, shortCut.RunCount});
     // Only a stored row gives its index away; a refused one leaves the record as it was.
     shortCut.ShortCutIndex = index;
 }
@@ -53,10 +54,11 @@ void Tdm::DeleteShortCut(int index)
 
 void Tdm::UpdateShortCut(int index, const TQShortCut& shortCut)
 {
-    ExecuteStatement(QStringLiteral("UPDATE t_sc SET GroupName=?,SCTEXT=?,Parameters=?,Path=?,ShowCmd=?,AutoRun=? "
-                                    "WHERE ShortCutIndex=?"),
-                     {Text(shortCut.GroupName), Text(shortCut.ScText), Text(shortCut.Parameters), Text(shortCut.Path), shortCut.ShowCmd,
-                      shortCut.AutoRun, index});
+    ExecuteStatement(
+        QStringLiteral("UPDATE t_sc SET GroupName=?,SCTEXT=?,Parameters=?,Path=?,ShowCmd=?,AutoRun=? "
+                       "WHERE ShortCutIndex=?"),
+        {Text(shortCut.GroupName), Text(shortCut.ScText), Text(shortCut.Parameters), Text(shortCut.Path),
+         shortCut.ShowCmd, shortCut.AutoRun, index});
 }
 
 void Tdm::IncRunCount(int index)
@@ -74,7 +76,8 @@ void Tdm::ClearAutoRun(int index)
 
 void Tdm::ChangeShortCutIndex(int currentIndex, int newIndex)
 {
-    ExecuteStatement(QStringLiteral("UPDATE t_sc SET ShortCutIndex=? WHERE ShortCutIndex=?"), {newIndex, currentIndex});
+    ExecuteStatement(QStringLiteral("UPDATE t_sc SET ShortCutIndex=? WHERE ShortCutIndex=?"),
+                     {newIndex, currentIndex});
 }
 
 void Tdm::ExchangeShortCutIndexes(int first, int second)
@@ -89,7 +92,8 @@ void Tdm::ExchangeShortCutIndexes(int first, int second)
 void Tdm::LoadShortCuts(const QString& groupName, TQShortCutList& list)
 {
     QSqlQuery query = groupName.isEmpty()
-                          ? Prepare(QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM t_sc ORDER BY ShortCutIndex"))
+                          ? Prepare(QStringLiteral("SELECT ") + Columns +
+                                    QStringLiteral(" FROM t_sc ORDER BY ShortCutIndex"))
                           : Prepare(QStringLiteral("SELECT ") + Columns +
                                         QStringLiteral(" FROM t_sc WHERE GroupName=? ORDER BY ShortCutIndex"),
                                     {Text(groupName)});
@@ -100,8 +104,9 @@ void Tdm::LoadShortCuts(const QString& groupName, TQShortCutList& list)
 
 void Tdm::LoadFavourites(TQShortCutList& list)
 {
-    QSqlQuery query = Prepare(QStringLiteral("SELECT ") + Columns +
-                              QStringLiteral(" FROM t_sc WHERE IsDir=FALSE ORDER BY RunCount DESC, ShortCutIndex LIMIT 10"));
+    QSqlQuery query = Prepare(
+        QStringLiteral("SELECT ") + Columns +
+        QStringLiteral(" FROM t_sc WHERE IsDir=FALSE ORDER BY RunCount DESC, ShortCutIndex LIMIT 10"));
     Exec(query);
     while (query.next())
         list.push_back(RecordFromRow(query, true));
@@ -109,8 +114,8 @@ void Tdm::LoadFavourites(TQShortCutList& list)
 
 void Tdm::LoadAutoRunShortCuts(TQShortCutList& list)
 {
-    QSqlQuery query =
-        Prepare(QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM t_sc WHERE AutoRun ORDER BY ShortCutIndex"));
+    QSqlQuery query = Prepare(QStringLiteral("SELECT ") + Columns +
+                              QStringLiteral(" FROM t_sc WHERE AutoRun ORDER BY ShortCutIndex"));
     Exec(query);
     while (query.next())
         list.push_back(RecordFromRow(query, false));
@@ -140,7 +145,8 @@ void Tdm::RefreshIcons()
     };
     std::vector<Row> rows;
     {
-        QSqlQuery query = Prepare(QStringLiteral("SELECT ShortCutIndex, Path, IsDir FROM t_sc ORDER BY ShortCutIndex"));
+        QSqlQuery query =
+            Prepare(QStringLiteral("SELECT ShortCutIndex, Path, IsDir FROM t_sc ORDER BY ShortCutIndex"));
         Exec(query);
         while (query.next())
             rows.push_back({query.value(0).toInt(), query.value(1).toString(), query.value(2).toBool()});

@@ -21,10 +21,10 @@ void SetDriveLister(DriveLister lister)
 static bool IsPseudoFileSystem(const QByteArray& type)
 {
     static const QSet<QByteArray> pseudo = {
-        "tmpfs",      "devtmpfs", "squashfs", "overlay",  "proc",      "sysfs",       "cgroup",
-        "cgroup2",    "devpts",   "mqueue",   "debugfs",  "tracefs",   "securityfs",  "pstore",
-        "bpf",        "configfs", "fusectl",  "hugetlbfs", "autofs",   "binfmt_misc", "efivarfs",
-        "nsfs",       "ramfs",    "rpc_pipefs", "nfsd",   "selinuxfs", "fuse.gvfsd-fuse", "fuse.portal"};
+        "tmpfs",   "devtmpfs", "squashfs",   "overlay",   "proc",      "sysfs",           "cgroup",
+        "cgroup2", "devpts",   "mqueue",     "debugfs",   "tracefs",   "securityfs",      "pstore",
+        "bpf",     "configfs", "fusectl",    "hugetlbfs", "autofs",    "binfmt_misc",     "efivarfs",
+        "nsfs",    "ramfs",    "rpc_pipefs", "nfsd",      "selinuxfs", "fuse.gvfsd-fuse", "fuse.portal"};
     return pseudo.contains(type);
 }
 

@@ -32,7 +32,8 @@ static QByteArray Quote(const QString& value)
 static QString Unquote(QByteArray value)
 {
     value = value.trimmed();
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
         const char quote = value.front();
         QByteArray out;
         for (qsizetype i = 1; i + 1 < value.size(); ++i) {
@@ -103,13 +104,14 @@ bool WritePersistentVariable(const QString& name, const QString& value)
 void AnnounceVariable(const QString& name, const QString& value)
 {
     // Only a running session has a manager to tell; the call is started and never waited for.
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") &&
+        qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
         return;
     const QString systemctl = QStandardPaths::findExecutable(QStringLiteral("systemctl"));
     if (systemctl.isEmpty())
         return;
-    QProcess::startDetached(systemctl,
-                            {QStringLiteral("--user"), QStringLiteral("set-environment"), name + QLatin1Char('=') + value});
+    QProcess::startDetached(systemctl, {QStringLiteral("--user"), QStringLiteral("set-environment"),
+                                        name + QLatin1Char('=') + value});
 }
 
 } // namespace Platform

@@ -102,7 +102,7 @@ bool ListDirectory(const QByteArray& nativeFolder, const EntryVisitor& visit)
             // A link counts as the file it points to; a link to a folder is never entered.
             if (entry->d_type == DT_LNK || kind == EntryKind::Other)
                 kind = KindOfPath(entryPath.constData(), true) == EntryKind::File ? EntryKind::File
-                                                                                   : EntryKind::Other;
+                                                                                  : EntryKind::Other;
             break;
         }
         default:

@@ -12,7 +12,13 @@ class QWidget;
 class TMessageBox
 {
 public:
-    enum class Kind { Question, Information, Warning, Error };
+    enum class Kind
+    {
+        Question,
+        Information,
+        Warning,
+        Error
+    };
 
     struct Message
     {

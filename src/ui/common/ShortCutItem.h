@@ -13,8 +13,7 @@ class TShortCutItem : public QListWidgetItem
 public:
     TShortCutItem(std::unique_ptr<TQShortCut> record, int imageIndex, const QIcon& icon)
         : QListWidgetItem(icon, record->ScText), Record(std::move(record)), ImageIndex(imageIndex)
-    {
-    }
+    {}
 
     std::unique_ptr<TQShortCut> Record;
     int ImageIndex;

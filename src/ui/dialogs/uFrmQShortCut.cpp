@@ -39,7 +39,8 @@ TfrmQShortCut::TfrmQShortCut(QWidget* parent) : QDialog(parent)
     RzComboBoxGroupName->setObjectName(QStringLiteral("RzComboBoxGroupName"));
     RzEditText = MakeEdit(this, "RzEditText");
     RzEditShortCut = MakeEdit(this, "RzEditShortCut");
-    QAction* browse = RzEditShortCut->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
+    QAction* browse =
+        RzEditShortCut->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
     browse->setObjectName(QStringLiteral("RzEditShortCutButton"));
     browse->setToolTip(QStringLiteral("浏览..."));
     RzEditParameters = MakeEdit(this, "RzEditParameters");
@@ -73,7 +74,8 @@ TfrmQShortCut::TfrmQShortCut(QWidget* parent) : QDialog(parent)
     layout->addWidget(RzDialogButtons1);
     setFixedSize(QSize(386, 216).expandedTo(sizeHint()));
 
-    connect(browse, &QAction::triggered, this, [this] { RunGuarded(this, [this] { RzEditShortCutButtonClick(); }); });
+    connect(browse, &QAction::triggered, this,
+            [this] { RunGuarded(this, [this] { RzEditShortCutButtonClick(); }); });
     connect(RzComboBoxAtt, &QComboBox::currentIndexChanged, this, [this] { RzComboBoxAttChange(); });
     connect(RzDialogButtons1, &QDialogButtonBox::accepted, this,
             [this] { RunGuarded(this, [this] { RzDialogButtons1ClickOk(); }); });

@@ -23,7 +23,8 @@ TfrmQShortCutGroup::TfrmQShortCutGroup(QWidget* parent) : QDialog(parent)
     layout->addLayout(form);
     layout->addWidget(buttons);
     setFixedSize(QSize(192, 66).expandedTo(sizeHint()));
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] { RunGuarded(this, [this] { RzDialogButtons1ClickOk(); }); });
+    connect(buttons, &QDialogButtonBox::accepted, this,
+            [this] { RunGuarded(this, [this] { RzDialogButtons1ClickOk(); }); });
 }
 
 void TfrmQShortCutGroup::SetGroupName(const QString& name)

@@ -35,7 +35,8 @@ TfrmReorderGroup::TfrmReorderGroup(QWidget* parent) : QDialog(parent)
 
     connect(RzButton1, &QPushButton::clicked, this, [this] { RzButton1Click(); });
     connect(RzButton2, &QPushButton::clicked, this, [this] { RzButton2Click(); });
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] { RunGuarded(this, [this] { RzDialogButtons1ClickOk(); }); });
+    connect(buttons, &QDialogButtonBox::accepted, this,
+            [this] { RunGuarded(this, [this] { RzDialogButtons1ClickOk(); }); });
 
     OrderChanged = false;
     QStringList groups;
@@ -61,7 +62,8 @@ void TfrmReorderGroup::RzButton1Click()
 void TfrmReorderGroup::RzButton2Click()
 {
     const int i = RzListBox1->currentRow();
-    if (RzListBox1->count() >= 2 && i >= 0 && i < RzListBox1->count() - 1 && RzListBox1->currentItem()->isSelected())
+    if (RzListBox1->count() >= 2 && i >= 0 && i < RzListBox1->count() - 1 &&
+        RzListBox1->currentItem()->isSelected())
         Move(i, i + 1);
 }
 

@@ -151,7 +151,8 @@ void TfrmMain::CreateControls()
     PopupMenulistview->addSeparator();
     PopupMenulistview->addActions({ActionReplaceQShortCut, ActionRefreshIconCache});
 
-    connect(TabControl1, &QTabBar::currentChanged, this, [this] { RunGuarded(this, [this] { TabControl1Change(); }); });
+    connect(TabControl1, &QTabBar::currentChanged, this,
+            [this] { RunGuarded(this, [this] { TabControl1Change(); }); });
     connect(TabControl1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { PopupMenuGroup->popup(TabControl1->mapToGlobal(pos)); });
     connect(TabControl1, &TGroupTabBar::ShortCutsDropped, this,
@@ -160,12 +161,14 @@ void TfrmMain::CreateControls()
             [this](const QPoint& pos) { PopupMenulistview->popup(ListView1->viewport()->mapToGlobal(pos)); });
     connect(PopupMenulistview, &QMenu::aboutToShow, this, [this] { PopupMenulistviewPopup(); });
     connect(ListView1, &QListWidget::itemSelectionChanged, this, [this] { UpdateActionStates(); });
-    connect(ListView1, &TShortCutListView::DoubleClicked, this, [this] { RunGuarded(this, [this] { ListView1DblClick(); }); });
+    connect(ListView1, &TShortCutListView::DoubleClicked, this,
+            [this] { RunGuarded(this, [this] { ListView1DblClick(); }); });
     connect(ListView1, &TShortCutListView::ShortCutDropped, this,
             [this](QListWidgetItem* target) { RunGuarded(this, [&] { ListView1DragDrop(target); }); });
     connect(ListView1, &TShortCutListView::FilesDropped, this,
             [this](const QStringList& paths) { RunGuarded(this, [&] { DropFiles(paths); }); });
-    connect(ListView1, &TShortCutListView::MouseMoved, this, [this](QListWidgetItem* item) { ListView1MouseMove(item); });
+    connect(ListView1, &TShortCutListView::MouseMoved, this,
+            [this](QListWidgetItem* item) { ListView1MouseMove(item); });
     connect(RzCheckBoxDisplayNoExist, &QCheckBox::clicked, this,
             [this] { RunGuarded(this, [this] { RzCheckBoxDisplayNoExistClick(); }); });
 }
@@ -198,7 +201,7 @@ void TfrmMain::CreateTrayIcon()
 void TfrmMain::FormCreate()
 {
     setWindowState(AppEnvironment && AppEnvironment->GetMinimizeToSystemTray() ? Qt::WindowMinimized
-                                                                              : Qt::WindowNoState);
+                                                                               : Qt::WindowNoState);
     for (QAction* action : {ActionDelSc, ActionUpdateSc, ActionDeltree, ActionOpenFolder})
         action->setEnabled(false);
     if (!AppEnvironment)

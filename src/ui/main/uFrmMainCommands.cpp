@@ -1,5 +1,3 @@
-#include "ui/main/uFrmMain.h"
-
 #include "common/uCommon.h"
 #include "settings/uEnvironment.h"
 #include "store/uDataModule.h"
@@ -10,6 +8,7 @@
 #include "ui/dialogs/uFrmQShortCutGroup.h"
 #include "ui/dialogs/uFrmReoderGroup.h"
 #include "ui/main/MainWidgets.h"
+#include "ui/main/uFrmMain.h"
 
 #include <QCloseEvent>
 
@@ -101,7 +100,8 @@ void TfrmMain::ActionRenameGroupExecute()
 
 void TfrmMain::ActionDelGroupExecute()
 {
-    if (TMessageBox::Ask(this, QStringLiteral("确定要删除分类[") + GetCurrentGroupName() + QStringLiteral("]")))
+    if (TMessageBox::Ask(this,
+                         QStringLiteral("确定要删除分类[") + GetCurrentGroupName() + QStringLiteral("]")))
         DeleteCurrentGroup();
 }
 
@@ -140,8 +140,8 @@ void TfrmMain::ActionUpdateScExecute()
     TfrmQShortCut dialog(this);
     dialog.SetMode(1);
     // A stored path that begins with a variable cannot be tested as it stands; the record knows its kind.
-    const bool folder = DirExists(shortCut->Path) ||
-                        (shortCut->Path.startsWith(QLatin1Char('%')) && shortCut->IsDir);
+    const bool folder =
+        DirExists(shortCut->Path) || (shortCut->Path.startsWith(QLatin1Char('%')) && shortCut->IsDir);
     dialog.SetKind(folder ? 1 : 0);
     dialog.LoadFrom(shortCut);
     if (dialog.exec() != QDialog::Accepted)
@@ -173,7 +173,9 @@ void TfrmMain::ActionDeltreeExecute()
 {
     if (!SelectedRecord())
         return;
-    if (!TMessageBox::Ask(this, QStringLiteral(" 确定物理删除选中的快速启动项目？物理删除将删除应用程序所在目录所有文件！")))
+    if (!TMessageBox::Ask(
+            this,
+            QStringLiteral(" 确定物理删除选中的快速启动项目？物理删除将删除应用程序所在目录所有文件！")))
         return;
     const int count = ListView1->count();
     for (int row = 0; row < count; ++row) {

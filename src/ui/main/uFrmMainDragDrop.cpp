@@ -1,5 +1,3 @@
-#include "ui/main/uFrmMain.h"
-
 #include "common/Exception.h"
 #include "common/uCommon.h"
 #include "store/uDataModule.h"
@@ -8,6 +6,7 @@
 #include "ui/common/MessageBox.h"
 #include "ui/common/ShortCutItem.h"
 #include "ui/main/MainWidgets.h"
+#include "ui/main/uFrmMain.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
