@@ -29,6 +29,7 @@ TfrmFav::TfrmFav(QWidget* parent) : QDialog(parent)
     ListView1->setMovement(QListView::Static);
     ListView1->setResizeMode(QListView::Adjust);
     ListView1->setWordWrap(true);
+    ListView1->setGridSize(QSize(84, 64)); // the main list's cells, so captions wrap alike
     ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Double clicks count anywhere in the list, on empty space too, as the list's own handler sees them.
