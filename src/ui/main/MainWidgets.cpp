@@ -19,6 +19,18 @@ QStringList LocalFilesOf(const QMimeData* mime)
     return paths;
 }
 
+QStringList TakeLocalFiles(QDropEvent* event)
+{
+    const QStringList paths = LocalFilesOf(event->mimeData());
+    if (paths.isEmpty()) {
+        event->ignore();
+    } else {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
+    return paths;
+}
+
 static bool IsFromShortCutList(const QDropEvent* event)
 {
     return qobject_cast<TShortCutListView*>(event->source()) != nullptr;
@@ -155,14 +167,9 @@ void TShortCutListView::dropEvent(QDropEvent* event)
         Q_EMIT ShortCutDropped(target);
         return;
     }
-    const QStringList paths = LocalFilesOf(event->mimeData());
-    if (paths.isEmpty()) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-    Q_EMIT FilesDropped(paths);
+    const QStringList paths = TakeLocalFiles(event);
+    if (!paths.isEmpty())
+        Q_EMIT FilesDropped(paths);
 }
 
 void TShortCutListView::mouseMoveEvent(QMouseEvent* event)

@@ -6,6 +6,9 @@
 #include <QListWidget>
 #include <QTabBar>
 
+class QDropEvent;
+class QMimeData;
+
 class TGroupTabBar : public QTabBar
 {
     Q_OBJECT
@@ -52,3 +55,5 @@ protected:
 
 // The local files of a drop, in the order it lists them; anything that is not a local file is skipped.
 QStringList LocalFilesOf(const QMimeData* mime);
+// The local files of a drop, taken as a copy; the drop is ignored when it carries none.
+QStringList TakeLocalFiles(QDropEvent* event);

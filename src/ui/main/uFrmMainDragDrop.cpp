@@ -100,12 +100,7 @@ void TfrmMain::dragMoveEvent(QDragMoveEvent* event)
 
 void TfrmMain::dropEvent(QDropEvent* event)
 {
-    const QStringList paths = LocalFilesOf(event->mimeData());
-    if (paths.isEmpty()) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-    RunGuarded(this, [&] { DropFiles(paths); });
+    const QStringList paths = TakeLocalFiles(event);
+    if (!paths.isEmpty())
+        RunGuarded(this, [&] { DropFiles(paths); });
 }
