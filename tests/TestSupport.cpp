@@ -65,6 +65,19 @@ StoreFixture::~StoreFixture()
         dm = nullptr;
 }
 
+int StoreShortCut(const ShortCutSpec& spec)
+{
+    TQShortCut shortCut;
+    shortCut.GroupName = spec.group;
+    shortCut.ScText = spec.name;
+    shortCut.Path = spec.path;
+    shortCut.IsDir = spec.isDir;
+    shortCut.AutoRun = spec.autoRun;
+    shortCut.Parameters = spec.parameters;
+    dm->AddShortCut(shortCut);
+    return shortCut.ShortCutIndex;
+}
+
 LaunchRecorder::LaunchRecorder(const QString& folder) : m_file(folder + QStringLiteral("/launches.txt"))
 {
     qputenv("KESTRUNE_RECORD_FILE", QFile::encodeName(m_file));

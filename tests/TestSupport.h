@@ -46,6 +46,19 @@ private:
     std::unique_ptr<Tdm> m_store;
 };
 
+// What a test stores as a shortcut; the rest keeps the record's defaults.
+struct ShortCutSpec
+{
+    QString group;
+    QString name;
+    QString path;
+    bool isDir = false;
+    bool autoRun = false;
+    QString parameters;
+};
+// Stores it in the program's store (dm) and returns the index it was given.
+int StoreShortCut(const ShortCutSpec& spec);
+
 // The launches recorded by the recorder program since the last Reset.
 class LaunchRecorder
 {

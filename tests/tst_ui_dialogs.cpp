@@ -29,14 +29,7 @@ namespace {
 int Add(const QString& group, const QString& text, const QString& path, bool autoRun = false,
         const QString& parameters = QString())
 {
-    TQShortCut shortCut;
-    shortCut.GroupName = group;
-    shortCut.ScText = text;
-    shortCut.Path = path;
-    shortCut.AutoRun = autoRun;
-    shortCut.Parameters = parameters;
-    dm->AddShortCut(shortCut);
-    return shortCut.ShortCutIndex;
+    return StoreShortCut({group, text, path, false, autoRun, parameters});
 }
 
 QStringList AllPaths()

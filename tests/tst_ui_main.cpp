@@ -37,14 +37,7 @@ class TestMainWindow : public QObject
     int Add(const QString& group, const QString& name, const QString& path, bool isDir = false,
             bool autoRun = false)
     {
-        TQShortCut s;
-        s.GroupName = group;
-        s.ScText = name;
-        s.Path = path;
-        s.IsDir = isDir;
-        s.AutoRun = autoRun;
-        dm->AddShortCut(s);
-        return s.ShortCutIndex;
+        return StoreShortCut({group, name, path, isDir, autoRun});
     }
     QStringList Shown()
     {
