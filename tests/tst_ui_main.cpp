@@ -37,7 +37,7 @@ class TestMainWindow : public QObject
     int Add(const QString& group, const QString& name, const QString& path, bool isDir = false,
             bool autoRun = false)
     {
-        return StoreShortCut({group, name, path, isDir, autoRun});
+        return StoreShortCut({group, name, path, isDir, autoRun, QString()});
     }
     QStringList Shown()
     {
